@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need, only those missing.
+# Sourced by run.sh and test.sh; safe to run again.
+set -euo pipefail
+
+VARODARA_PACKAGES=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-wayland
+  libgtest-dev
+  fonts-dejavu-core
+  xvfb xauth xdotool xclip xdg-utils dbus
+)
+
+varodara_install_packages() {
+  local missing=()
+  local pkg
+  for pkg in "${VARODARA_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  if [ "${#missing[@]}" -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing missing packages: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -q
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build BUILD_DIR [cmake options...]
+varodara_build() {
+  local dir="$1"
+  shift
+  cmake -S "$VARODARA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake --build "$dir" --parallel "$(nproc)"
+}
+
+VARODARA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -1,0 +1,42 @@
+// Builds the real desktop services and hands over to StartProgram. The program ends only
+// through EndProgram, which ends the event loop (or, before it starts, tells us not to run it).
+#include <QApplication>
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "platform/qtservices.h"
+#include "shell/modhelp.h"
+#include "shell/program.h"
+#include "ui/look.h"
+#include "ui/main/appwindows.h"
+
+int main(int argc, char** argv)
+{
+    const bool hasDisplay = !qEnvironmentVariableIsEmpty("DISPLAY") ||
+                            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+                            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (!hasDisplay) {
+        std::fprintf(stderr, "varodara: no display found (set DISPLAY or WAYLAND_DISPLAY)\n");
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::InstallFontSubstitutes();
+    QApplication::setWindowIcon(ui::ProgramIcon());
+
+    platform::QtServices services;
+    platform::Platform& platform = services.platform();
+    shell::modHelp help(platform, QCoreApplication::applicationName());
+    ui::WindowRegistry registry;
+    shell::Program* program = nullptr;
+    ui::AppContext context{platform, help, registry, [&program] { program->EndProgram(); }};
+    ui::AppWindows windows(context);
+    shell::Program started(platform, help, windows, [] { QCoreApplication::exit(0); });
+    program = &started;
+
+    started.StartProgram();
+    if (started.ended())
+        return 0;
+    return QApplication::exec();
+}

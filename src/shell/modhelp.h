@@ -1,0 +1,53 @@
+#pragma once
+// modHelp: the maker's web pages (one operation per page, all through LaunchWebPage), the
+// update reminder, and the character-shifting encoding of the stored setting.
+//   menu item / label -> Open...() -> LaunchWebPage -> code page 1252 -> Browser service
+//   start-up / frmMain load -> CheckUpdateReminder -> SettingsStore, MessageBoxService
+#include <QString>
+
+#include "platform/services.h"
+
+namespace shell {
+
+enum class Site { Main, Help };
+
+// "http://" + host of the site + path; an empty path is the site root.
+QString SiteAddress(Site site, const QString& path = {});
+
+// Text limit of the encoders, set by their 16-bit position counter.
+inline constexpr qsizetype kMaxEncodedLength = 32766;
+
+// Each character's code page 1252 code c becomes c + 85; codes above 170 are dropped.
+// Throws std::length_error beyond kMaxEncodedLength characters.
+QString EncodeSetting(const QString& text);
+// c - 85; codes below 85 are dropped. Same length limit.
+QString DecodeSetting(const QString& text);
+
+class modHelp {
+public:
+    // applicationName: the executable's base name, under which the setting is stored.
+    modHelp(platform::Platform& platform, QString applicationName);
+
+    void OpenHomePage();
+    void OpenSoftwaresPage();
+    void OpenOnlineHelp();
+    void OpenDownloadPage();
+    void OpenDonatePage();
+    void OpenCoBrandPage();
+    void OpenFullyBrandedPage();
+
+    // Converts the address through code page 1252 ("?" for what it cannot hold) and hands it
+    // to the browser unchanged otherwise.
+    void LaunchWebPage(const QString& address);
+
+    // Asks at most once whether to look for an update when the stored date is 15 or more
+    // days away from today. Throws platform::SettingsError, without a message, when the
+    // store fails.
+    void CheckUpdateReminder();
+
+private:
+    platform::Platform& m_platform;
+    QString m_applicationName;
+};
+
+}  // namespace shell

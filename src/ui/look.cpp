@@ -1,0 +1,96 @@
+#include "ui/look.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QStyle>
+#include <QSvgRenderer>
+#include <QWidget>
+
+namespace ui {
+
+void PlaceTwips(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(TwipsRect(left, top, width, height));
+}
+
+void SetClientSizeTwips(QWidget* window, int width, int height)
+{
+    window->setFixedSize(Twips(width), Twips(height));
+}
+
+void CenterOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void InstallFontSubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+QFont Verdana(qreal points, bool bold, bool underline)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont MsSansSerif(qreal points)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+void PaintColours(QWidget* widget, const QColor& background, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, background);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text)
+{
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
+                                         " border: 2px outset %3; }"
+                                         "QPushButton:pressed { border-style: inset; }"
+                                         "QPushButton:focus { border-color: %4; }")
+                              .arg(face.name(), text.name(), face.lighter(130).name(),
+                                   face.darker(160).name()));
+}
+
+QPixmap ProgramPixmap(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/icon.svg"));
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
+}
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        icon.addPixmap(ProgramPixmap(size));
+    return icon;
+}
+
+}  // namespace ui

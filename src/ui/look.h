@@ -1,0 +1,52 @@
+#pragma once
+// The house look: colours, fonts, and placement in twips (15 twips per logical pixel).
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+class QAbstractButton;
+class QWidget;
+
+namespace ui {
+
+inline const QString kWindowCaption = QStringLiteral("OV Varodara Zevaz Adavuv v1.75");
+
+inline constexpr QColor kHouseBlue{124, 165, 231};
+inline constexpr QColor kWhite{255, 255, 255};
+inline constexpr QColor kLinkBlue{0, 0, 255};
+inline constexpr QColor kNavy{0, 0, 128};
+inline constexpr QColor kCheckBlue{0, 0, 192};
+inline constexpr QColor kYellow{255, 255, 0};
+
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int Twips(int twips) { return twips / kTwipsPerPixel; }
+constexpr QRect TwipsRect(int left, int top, int width, int height)
+{
+    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+
+// Sets the widget's geometry (relative to its parent) from twips.
+void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
+// Fixes a window's client area to the given twips.
+void SetClientSizeTwips(QWidget* window, int width, int height);
+void CenterOnScreen(QWidget* window);
+
+// Verdana and MS Sans Serif are requested by name; substitutes of close metrics stand in
+// where they are not installed. Call once after the application object exists.
+void InstallFontSubstitutes();
+QFont Verdana(qreal points, bool bold = false, bool underline = false);
+QFont MsSansSerif(qreal points);
+
+// Background and text colour of a widget and its children, with the background filled.
+void PaintColours(QWidget* widget, const QColor& background, const QColor& text);
+// Buttons drawn in "graphical style": the face colour shows on every platform style.
+void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text = kWhite);
+
+QIcon ProgramIcon();
+QPixmap ProgramPixmap(int size);
+
+}  // namespace ui

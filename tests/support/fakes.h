@@ -1,0 +1,130 @@
+#pragma once
+// Test doubles for the platform services. The message box fake answers from a script and
+// fails the test on any box nobody expected, so no modal box can ever block a test.
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QMap>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace fakes {
+
+class FakeMessageBox : public platform::MessageBoxService {
+public:
+    // Allows one more box and says how to answer it.
+    void expect(platform::MessageAnswer answer = platform::MessageAnswer::Ok) { m_answers.push_back(answer); }
+
+    platform::MessageAnswer show(const platform::MessageRequest& request) override
+    {
+        shown.push_back(request);
+        if (m_answers.empty()) {
+            ADD_FAILURE() << "unexpected message box: " << request.text.toStdString();
+            return request.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::No
+                                                                      : platform::MessageAnswer::Ok;
+        }
+        const platform::MessageAnswer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const auto& request : shown)
+            result << request.text;
+        return result;
+    }
+
+    std::size_t pendingAnswers() const { return m_answers.size(); }
+
+    std::vector<platform::MessageRequest> shown;
+
+private:
+    std::deque<platform::MessageAnswer> m_answers;
+};
+
+class FakeBrowser : public platform::Browser {
+public:
+    void open(const QString& address) override { opened << address; }
+    QStringList opened;
+};
+
+class FakeSettings : public platform::SettingsStore {
+public:
+    QString read(const QString& application, const QString& section, const QString& name) override
+    {
+        if (failReads)
+            throw platform::SettingsError("read failed");
+        return values.value(key(application, section, name));
+    }
+    void write(const QString& application, const QString& section, const QString& name,
+               const QString& value) override
+    {
+        if (failWrites)
+            throw platform::SettingsError("write failed");
+        values.insert(key(application, section, name), value);
+        ++writes;
+    }
+    static QString key(const QString& application, const QString& section, const QString& name)
+    {
+        return application + QLatin1Char('/') + section + QLatin1Char('/') + name;
+    }
+
+    QMap<QString, QString> values;
+    bool failReads = false;
+    bool failWrites = false;
+    int writes = 0;
+};
+
+class FakeClock : public platform::Clock {
+public:
+    QDate today() const override { return date; }
+    QDate date{2026, 12, 14};
+};
+
+class FakeClipboard : public platform::Clipboard {
+public:
+    void clear() override { ++clears; }
+    int clears = 0;
+};
+
+class FakeInstanceLock : public platform::InstanceLock {
+public:
+    bool tryLock() override { return available; }
+    bool available = true;
+};
+
+class FakeRandom : public platform::Random {
+public:
+    void seedFromClock() override { ++seeds; }
+    // Returns the scripted values in turn, then repeats the last one.
+    float next() override
+    {
+        if (values.empty())
+            return 0.0f;
+        const float value = values.front();
+        if (values.size() > 1)
+            values.pop_front();
+        return value;
+    }
+    std::deque<float> values{0.0f};
+    int seeds = 0;
+};
+
+// All the fakes, with the bundle the program takes.
+struct FakePlatform {
+    FakeMessageBox messages;
+    FakeBrowser browser;
+    FakeSettings settings;
+    FakeClock clock;
+    FakeClipboard clipboard;
+    FakeInstanceLock lock;
+    FakeRandom random;
+    platform::Platform platform{messages, browser, settings, clock, clipboard, lock, random};
+};
+
+}  // namespace fakes

@@ -1,0 +1,17 @@
+// main() of the test binaries that need a QApplication. Falls back to the offscreen platform
+// when none is set, so test discovery works on a machine without a display.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "ui/look.h"
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ui::InstallFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
