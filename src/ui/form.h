@@ -19,6 +19,9 @@ public:
     virtual void Form_Unload() {}
 
 protected:
+    // The close box's road: the registry unloads the form (it is not yet unloading).
+    void unloadThroughRegistry();
+
     friend class WindowRegistry;
     WindowRegistry* m_registry = nullptr;
 };
@@ -34,18 +37,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 };
 
-}  // namespace ui
-
-#include "ui/windowregistry.h"
-
-namespace ui {
-
 template <typename QtBase>
 void FormWindow<QtBase>::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (m_registry != nullptr)
-        m_registry->unload(*this);
+    unloadThroughRegistry();
 }
 
 }  // namespace ui

@@ -5,6 +5,12 @@
 
 namespace ui {
 
+void Form::unloadThroughRegistry()
+{
+    if (m_registry != nullptr)
+        m_registry->unload(*this);
+}
+
 WindowRegistry::~WindowRegistry()
 {
     // Windows still loaded when the registry goes (tests, or the end of main) are destroyed

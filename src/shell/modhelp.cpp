@@ -1,0 +1,144 @@
+#include "shell/modhelp.h"
+
+#include <QDate>
+#include <stdexcept>
+#include <utility>
+
+#include "shell/codepage1252.h"
+#include "sitehosts.h"
+
+namespace shell {
+namespace {
+
+enum class Page { Home, Softwares, OnlineHelp, Download, Donate, CoBrand, FullyBranded };
+
+struct PageLink {
+    Page page;
+    Site site;
+    const char16_t* path;  // empty: the site root
+};
+
+// Every page of the maker's web sites that the program opens.
+constexpr PageLink kLinkTable[] = {
+    {Page::Home, Site::Main, u""},
+    {Page::Softwares, Site::Main, u"/orvanesoftwares"},
+    {Page::OnlineHelp, Site::Main, u"/ov-free-varodara-zevaz-adavuv/ov-free-varodara-zevaz-adavuv-help.html"},
+    {Page::Download, Site::Main, u"/ov-free-varodara-zevaz-adavuv/download-ov-free-varodara-zevaz-adavuv.html"},
+    {Page::Donate, Site::Help, u"/donate.html"},
+    {Page::CoBrand, Site::Help, u"/co-brand.html"},
+    {Page::FullyBranded, Site::Help, u"/fully-branded.html"},
+};
+
+QString PageAddress(Page page)
+{
+    for (const PageLink& link : kLinkTable) {
+        if (link.page == page)
+            return SiteAddress(link.site, QString::fromUtf16(link.path));
+    }
+    throw std::logic_error("page missing from the link table");
+}
+
+constexpr int kSettingShift = 85;
+constexpr int kLastCode = 255;
+
+// Shifts each code page 1252 code by delta and drops the characters that leave 0..255.
+QString ShiftCodes(const QString& text, int delta)
+{
+    if (text.size() > kMaxEncodedLength)
+        throw std::length_error("setting text too long to encode");
+    QByteArray shifted;
+    for (const char byte : ToCodePage1252(text)) {
+        const int code = static_cast<unsigned char>(byte) + delta;
+        if (code >= 0 && code <= kLastCode)
+            shifted.append(char(code));
+    }
+    return FromCodePage1252(shifted);
+}
+
+const QString kSettingsSection = QStringLiteral("Settings");
+const QString kDurationName = QStringLiteral("Duration");
+constexpr qint64 kReminderDays = 14;  // further apart than this, in either direction, asks
+
+const QString kUpdateQuestion = QStringLiteral("There maybe an update to this software available") +
+                                QChar(13) + QStringLiteral("Do you want to check for an update?");
+
+// The date form the reminder writes; the same in every locale, so it always reads back.
+QString DateText(const QDate& date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+// Only exactly what DateText writes counts as a date.
+QDate ParseDateText(const QString& text)
+{
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    return date.isValid() && DateText(date) == text ? date : QDate();
+}
+
+}  // namespace
+
+QString SiteAddress(Site site, const QString& path)
+{
+    const char* host = site == Site::Main ? kMainSiteHost : kHelpSiteHost;
+    return QStringLiteral("http://") + QString::fromLatin1(host) + path;
+}
+
+QString EncodeSetting(const QString& text)
+{
+    return ShiftCodes(text, kSettingShift);
+}
+
+QString DecodeSetting(const QString& text)
+{
+    return ShiftCodes(text, -kSettingShift);
+}
+
+modHelp::modHelp(platform::Platform& platform, QString applicationName)
+    : m_platform(platform), m_applicationName(std::move(applicationName))
+{
+}
+
+void modHelp::OpenHomePage() { LaunchWebPage(PageAddress(Page::Home)); }
+void modHelp::OpenSoftwaresPage() { LaunchWebPage(PageAddress(Page::Softwares)); }
+void modHelp::OpenOnlineHelp() { LaunchWebPage(PageAddress(Page::OnlineHelp)); }
+void modHelp::OpenDownloadPage() { LaunchWebPage(PageAddress(Page::Download)); }
+void modHelp::OpenDonatePage() { LaunchWebPage(PageAddress(Page::Donate)); }
+void modHelp::OpenCoBrandPage() { LaunchWebPage(PageAddress(Page::CoBrand)); }
+void modHelp::OpenFullyBrandedPage() { LaunchWebPage(PageAddress(Page::FullyBranded)); }
+
+void modHelp::LaunchWebPage(const QString& address)
+{
+    m_platform.browser.open(FromCodePage1252(ToCodePage1252(address)));
+}
+
+void modHelp::CheckUpdateReminder()
+{
+    platform::SettingsStore& settings = m_platform.settings;
+    const QString name = EncodeSetting(kDurationName);
+    const QDate today = m_platform.clock.today();
+    const auto storeToday = [&] {
+        settings.write(m_applicationName, kSettingsSection, name, EncodeSetting(DateText(today)));
+    };
+
+    const QString stored = settings.read(m_applicationName, kSettingsSection, name);
+    // A damaged value, too long to decode or not a date, is replaced like a missing one:
+    // otherwise it would silence the reminder for good.
+    const QString storedText = stored.size() > kMaxEncodedLength ? QString() : DecodeSetting(stored);
+    const QDate storedDate = ParseDateText(storedText);
+    if (!storedDate.isValid()) {
+        storeToday();
+        return;
+    }
+
+    const qint64 difference = today.daysTo(storedDate);
+    if (difference >= -kReminderDays && difference <= kReminderDays)
+        return;
+
+    const platform::MessageAnswer answer = m_platform.messages.show(
+        {kUpdateQuestion, platform::MessageIcon::Information, platform::MessageButtons::YesNo});
+    storeToday();
+    if (answer == platform::MessageAnswer::Yes)
+        OpenDownloadPage();
+}
+
+}  // namespace shell
