@@ -1,0 +1,18 @@
+#pragma once
+// Hands an address to the desktop's opener as one argument, never through a shell, so that
+// nothing in the address is interpreted on the way.
+#include "platform/services.h"
+
+namespace platform {
+
+class QtBrowser : public Browser {
+public:
+    explicit QtBrowser(QString program = QStringLiteral("xdg-open"));
+
+    void open(const QString& address) override;
+
+private:
+    QString m_program;
+};
+
+}  // namespace platform

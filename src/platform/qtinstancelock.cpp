@@ -1,0 +1,58 @@
+#include "platform/qtinstancelock.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace platform {
+
+namespace {
+
+QString defaultFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty())
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return cache.isEmpty() ? QString() : cache + QLatin1String("/varodara");
+}
+
+QString defaultName()
+{
+    const QString application = QCoreApplication::applicationName();
+    return application.isEmpty() ? QStringLiteral("varodara") : application;
+}
+
+}  // namespace
+
+QtInstanceLock::QtInstanceLock(QString folder, QString name)
+    : m_folder(folder.isEmpty() ? defaultFolder() : std::move(folder))
+    , m_name(name.isEmpty() ? defaultName() : std::move(name))
+{
+}
+
+QtInstanceLock::~QtInstanceLock() = default;
+
+QString QtInstanceLock::lockFilePath() const
+{
+    return m_folder + QLatin1Char('/') + m_name + QLatin1String(".lock");
+}
+
+bool QtInstanceLock::tryLock()
+{
+    if (m_lock && m_lock->isLocked())
+        return true;
+    // Without a folder for the lock we cannot tell whether another copy runs. Refusing to
+    // start would lock the user out of the program for good, so start as if alone.
+    if (m_folder.isEmpty() || !QDir().mkpath(m_folder))
+        return true;
+    if (!m_lock) {
+        m_lock = std::make_unique<QLockFile>(lockFilePath());
+        // No age limit: a copy that runs for days still holds its lock. A lock whose process
+        // has died is still taken over, since QLockFile checks the recorded process.
+        m_lock->setStaleLockTime(0);
+    }
+    return m_lock->tryLock(0);
+}
+
+}  // namespace platform
