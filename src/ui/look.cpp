@@ -51,6 +51,8 @@ QFont MsSansSerif(qreal points)
 {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(points);
+    // Set explicitly so a bold frame's weight is not inherited.
+    font.setBold(false);
     return font;
 }
 

@@ -38,7 +38,7 @@ QString Run(const QStringList& arguments)
 // Visible top-level windows of a process whose title matches exactly.
 QStringList Windows(qint64 pid, const QString& title)
 {
-    const QString found = Run({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+    const QString found = Run({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                                QString::number(pid), QStringLiteral("--name"),
                                QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$')});
     return found.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -99,8 +99,9 @@ public:
     QString waitForWindow(int width)
     {
         std::optional<QString> window;
-        QTest::qWaitFor([&] { return (window = WindowOfWidth(pid(), width)).has_value(); }, kWaitMs);
-        return window.value_or(QString());
+        if (!QTest::qWaitFor([&] { return (window = WindowOfWidth(pid(), width)).has_value(); }, kWaitMs))
+            return {};
+        return *window;
     }
 
 private:

@@ -1,0 +1,379 @@
+#include "ui/main/frmmain.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "core/numerology.h"
+#include "core/validation.h"
+#include "ui/look.h"
+#include "ui/main/promotexts.h"
+#include "ui/promo/frmabout.h"
+#include "ui/promo/frmexitscreen.h"
+#include "ui/result/frmpersonalmonth.h"
+
+namespace ui {
+namespace {
+
+constexpr int kClientWidth = 6405;
+constexpr int kClientHeight = 3465;
+
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2050;
+constexpr int kDaysInList = 31;
+constexpr int kMonthsInList = 12;
+
+// A modHelp operation that opens one of the maker's pages.
+using OpenPage = void (shell::modHelp::*)();
+
+// Every step of a multi-step window action runs even when an earlier one fails.
+template <typename Step>
+void IgnoringErrors(Step&& step)
+{
+    try {
+        std::forward<Step>(step)();
+    } catch (...) {
+    }
+}
+
+template <typename W>
+W* Place(W* widget, const char* objectName, int left, int top, int width, int height)
+{
+    widget->setObjectName(QLatin1String(objectName));
+    PlaceTwips(widget, left, top, width, height);
+    return widget;
+}
+
+QFrame* MakeFrame(QWidget* parent, const QString& accessibleName)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setAccessibleName(accessibleName);
+    return frame;
+}
+
+QLineEdit* MakeNameBox(QWidget* parent, const QString& accessibleName)
+{
+    auto* box = new QLineEdit(parent);
+    box->setFont(Verdana(8.25));
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QLabel* MakeCaption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    // Pinned to regular: an unset weight would be taken from the bold frame around it.
+    QFont font = MsSansSerif(8.25);
+    font.setBold(false);
+    label->setFont(font);
+    return label;
+}
+
+QComboBox* MakeList(QWidget* parent, const QString& accessibleName)
+{
+    auto* list = new QComboBox(parent);
+    list->setEditable(false);
+    list->setFont(Verdana(8.25));
+    list->setAccessibleName(accessibleName);
+    return list;
+}
+
+QPushButton* MakeButton(const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setFont(Verdana(8.25));
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    StyleButton(button, kHouseBlue);
+    return button;
+}
+
+QString FromCore(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+frmMain::frmMain(AppContext& context) : m_context(context)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kWindowCaption);
+    setWindowIcon(ProgramIcon());
+    buildControls();
+    buildMenus();
+    // The client area is fixed; the menu bar sits above it.
+    setFixedSize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
+}
+
+void frmMain::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFont(Verdana(8.25));
+    PaintColours(client, kHouseBlue, kWhite);
+    SetClientSizeTwips(client, kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    QFrame* frame2 = Place(MakeFrame(client, tr("Forum")), "Frame2", 80, 0, 6255, 615);
+    m_Label61 = Place(new LinkLabel(ForumPromotionText(), frame2), "Label61", 50, 140, 6120, 585);
+    StyleForumLabel(m_Label61);
+
+    auto* fraName = Place(new QGroupBox(tr("Please Fill In The Below Details:"), client), "fraName", 80, 720, 6255,
+                          1605);
+    fraName->setFont(Verdana(8.25, true));
+    // The caption labels size themselves to their text; only their place is fixed.
+    for (QLabel* caption : {Place(MakeCaption(tr("First Name"), fraName), "Label1", 120, 240, 750, 195),
+                            Place(MakeCaption(tr("Middle Name"), fraName), "Label4", 2160, 240, 1095, 195),
+                            Place(MakeCaption(tr("Last Name"), fraName), "Label5", 4200, 240, 765, 195)})
+        caption->adjustSize();
+    m_txtFirstName = Place(MakeNameBox(fraName, tr("First Name")), "txtFirstName", 90, 450, 1905, 345);
+    m_txtMiddleName = Place(MakeNameBox(fraName, tr("Middle Name")), "txtMiddleName", 2115, 450, 1965, 345);
+    m_txtLastName = Place(MakeNameBox(fraName, tr("Last Name")), "txtLastName", 4200, 450, 1935, 345);
+    for (QLineEdit* box : {m_txtFirstName, m_txtMiddleName, m_txtLastName})
+        box->installEventFilter(this);
+
+    QFrame* fraBirthDay = Place(MakeFrame(fraName, tr("Birth Date")), "fraBirthDay", 120, 840, 6045, 645);
+    fraBirthDay->setFont(Verdana(8.25, true));
+    m_cboMonth = Place(MakeList(fraBirthDay, tr("Birth Month")), "cboMonth", 120, 210, 1455, 315);
+    m_cboDate = Place(MakeList(fraBirthDay, tr("Birth Day")), "cboDate", 1760, 210, 855, 315);
+    m_cboYear = Place(MakeList(fraBirthDay, tr("Birth Year")), "cboYear", 2800, 210, 975, 315);
+    m_cmdNext = Place(MakeButton(tr("&Next"), fraBirthDay), "cmdNext", 3960, 210, 1965, 315);
+    connect(m_cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+
+    QFrame* frame5 = Place(MakeFrame(client, tr("Offers")), "Frame5", 80, 2400, 6255, 975);
+    // Built in this order so that the fully-branded offer lies in front.
+    m_lblCobrand = Place(new LinkLabel(kCoBrandCaption, frame5), "lblCobrand", 240, 240, 5865, 615);
+    m_lblFullBrand = Place(new LinkLabel(kFullBrandCaption, frame5), "lblFullBrand", 240, 240, 5865, 615);
+    StylePromoLabel(m_lblCobrand);
+    StylePromoLabel(m_lblFullBrand);
+
+    // Never shown: File > Exit reaches its click action.
+    m_cmdExit = Place(MakeButton(tr("E&xit"), client), "cmdExit", 3840, 3600, 2085, 315);
+    m_cmdExit->setVisible(false);
+    connect(m_cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+
+    QWidget* const focusOrder[] = {m_txtFirstName, m_txtMiddleName, m_txtLastName, m_cboMonth,
+                                   m_cboDate,      m_cboYear,       m_cmdNext};
+    for (std::size_t i = 1; i < std::size(focusOrder); ++i)
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+
+    const std::pair<LinkLabel*, OpenPage> labelLinks[] = {
+        {m_Label61, &shell::modHelp::OpenHomePage},
+        {m_lblCobrand, &shell::modHelp::OpenCoBrandPage},
+        {m_lblFullBrand, &shell::modHelp::OpenFullyBrandedPage},
+    };
+    // std::invoke rather than ".*": GCC 12's undefined-behaviour sanitizer checks the wrong
+    // object on a direct member-pointer call and aborts the sanitized build.
+    for (const auto& link : labelLinks) {
+        const OpenPage open = link.second;
+        connect(link.first, &LinkLabel::clicked, this, [this, open] { std::invoke(open, m_context.help); });
+    }
+}
+
+void frmMain::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    const auto item = [this](QWidget* owner, const char* name, const QString& caption) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(QLatin1String(name));
+        owner->addAction(action);
+        return action;
+    };
+    const auto separator = [this](QWidget* owner, const char* name) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        action->setSeparator(true);
+        owner->addAction(action);
+    };
+    const auto menu = [bar](const char* name, const QString& caption) {
+        QMenu* dropDown = bar->addMenu(caption);
+        dropDown->setObjectName(QLatin1String(name));
+        return dropDown;
+    };
+
+    QMenu* nuFile = menu("nuFile", tr("&File"));
+    QAction* mnuNext = item(nuFile, "mnuNext", tr("&Next"));
+    QAction* mnuExit = item(nuFile, "mnuExit", tr("E&xit"));
+    QMenu* mnuHelp = menu("mnuHelp", tr("&Help"));
+    QAction* mnuOnline = item(mnuHelp, "mnuOnline", tr("&Online Help"));
+    QAction* mnuVisit = item(mnuHelp, "mnuVisit", tr("&Visit Us Online"));
+    separator(mnuHelp, "mnuFileSep1");
+    QAction* mnuUpdate = item(mnuHelp, "mnuUpdate", tr("&Check for Software Update"));
+    separator(mnuHelp, "mnuFileSep2");
+    QAction* mnuAbout = item(mnuHelp, "mnuAbout", tr("&About Software"));
+    // Commands directly on the bar: they act on click, without a drop-down.
+    QAction* mnuDonate = item(bar, "mnuDonate", tr("&Donate"));
+    QAction* mkmoney = item(bar, "mkmoney", tr("Make Money &Online"));
+    mkmoney->setVisible(false);
+
+    connect(mnuNext, &QAction::triggered, this, &frmMain::mnuNext_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+
+    const std::pair<QAction*, OpenPage> menuLinks[] = {
+        {mnuOnline, &shell::modHelp::OpenOnlineHelp},
+        {mnuVisit, &shell::modHelp::OpenHomePage},
+        {mnuUpdate, &shell::modHelp::OpenDownloadPage},
+        {mnuDonate, &shell::modHelp::OpenDonatePage},
+        {mkmoney, &shell::modHelp::OpenFullyBrandedPage},
+    };
+    for (const auto& link : menuLinks) {
+        const OpenPage open = link.second;
+        connect(link.first, &QAction::triggered, this, [this, open] { std::invoke(open, m_context.help); });
+    }
+}
+
+void frmMain::Form_Load()
+{
+    // Start-up has just run the reminder, so nothing is due here. Should the settings store
+    // fail this time, the failure is dropped: the lists below must be filled all the same, or
+    // the window could never be used.
+    IgnoringErrors([this] { m_context.help.CheckUpdateReminder(); });
+
+    for (int day = 1; day <= kDaysInList; ++day)
+        m_cboDate->addItem(QString::number(day));
+    for (int month = 1; month <= kMonthsInList; ++month)
+        m_cboMonth->addItem(FromCore(core::MonthName(month)));
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        m_cboYear->addItem(QString::number(year));
+    for (QComboBox* list : {m_cboDate, m_cboMonth, m_cboYear})
+        list->setCurrentIndex(0);
+}
+
+void frmMain::Form_Unload()
+{
+    m_context.windows.show<frmExitScreen>();
+}
+
+bool frmMain::ValidateDetails()
+{
+    const std::string firstName = m_txtFirstName->text().toStdString();
+    const std::string lastName = m_txtLastName->text().toStdString();
+    const std::string dateText = m_cboDate->currentText().toStdString();
+    const std::string monthText = m_cboMonth->currentText().toStdString();
+    const std::string yearText = m_cboYear->currentText().toStdString();
+    const core::BirthDetails details{firstName,
+                                     lastName,
+                                     dateText,
+                                     monthText,
+                                     yearText,
+                                     m_cboDate->currentIndex(),
+                                     m_cboMonth->currentIndex(),
+                                     m_cboYear->currentText().toInt()};
+    const std::optional<core::DetailsProblem> problem = core::ValidateBirthDetails(details);
+    if (!problem)
+        return true;
+
+    platform::MessageRequest message;
+    message.text = FromCore(problem->message);
+    m_context.platform.messages.show(message);
+
+    QWidget* focus = nullptr;
+    switch (problem->focus) {
+    case core::DetailsField::FirstName:
+        focus = m_txtFirstName;
+        break;
+    case core::DetailsField::LastName:
+        focus = m_txtLastName;
+        break;
+    case core::DetailsField::BirthDate:
+        focus = m_cboDate;
+        break;
+    case core::DetailsField::BirthMonth:
+        focus = m_cboMonth;
+        break;
+    case core::DetailsField::BirthYear:
+        focus = m_cboYear;
+        break;
+    case core::DetailsField::None:
+        break;
+    }
+    if (focus != nullptr)
+        focus->setFocus();
+    return false;
+}
+
+void frmMain::cmdNext_Click()
+{
+    if (!ValidateDetails())
+        return;
+    hide();
+    frmPersonalMonth& result = m_context.windows.show<frmPersonalMonth>();
+    if (!ValidateDetails())
+        return;
+
+    const std::string day(core::TrimSpaces(m_cboDate->currentText().toStdString()));
+    const std::string month(core::TrimSpaces(m_cboMonth->currentText().toStdString()));
+    const QDate today = m_context.platform.clock.today();
+    const core::Int16 number =
+        core::CalculatePersonalMonth(day, month, core::CalendarDate{today.year(), today.month(), today.day()});
+    ShowPersonalMonthResult(number, result);
+}
+
+void frmMain::mnuNext_Click()
+{
+    cmdNext_Click();
+}
+
+void frmMain::cmdExit_Click()
+{
+    // Unloading schedules this object's deletion: only the registry is used afterwards.
+    WindowRegistry& windows = m_context.windows;
+    IgnoringErrors([&] { windows.show<frmExitScreen>(); });
+    IgnoringErrors([&] { windows.unload(*this); });
+}
+
+void frmMain::mnuAbout_Click()
+{
+    // The About window may unload itself (its close box) while it runs modally.
+    QPointer<frmAbout> about = &m_context.windows.load<frmAbout>();
+    about->exec();
+    if (about)
+        m_context.windows.unload(*about);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool nameBox = watched == m_txtFirstName || watched == m_txtMiddleName || watched == m_txtLastName;
+    if (nameBox && event->type() == QEvent::KeyPress && txtName_KeyPress(watched, static_cast<QKeyEvent*>(event)))
+        return true;
+    return FormWindow<QMainWindow>::eventFilter(watched, event);
+}
+
+bool frmMain::txtName_KeyPress(QObject* box, QKeyEvent* event)
+{
+    const QString typed = event->text();
+    if (typed.size() != 1 || typed.at(0) < u'a' || typed.at(0) > u'z')
+        return false;
+    // Key events cannot be edited: the box gets the same key carrying the capital instead.
+    QKeyEvent capital(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                      event->nativeVirtualKey(), event->nativeModifiers(), typed.toUpper(), event->isAutoRepeat(),
+                      event->count(), event->device());
+    QCoreApplication::sendEvent(box, &capital);
+    event->setAccepted(capital.isAccepted());
+    return true;
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        CenterOnScreen(this);
+        m_txtFirstName->setFocus();
+    }
+    FormWindow<QMainWindow>::showEvent(event);
+}
+
+}  // namespace ui
