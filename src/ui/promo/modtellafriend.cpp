@@ -1,0 +1,104 @@
+#include "ui/promo/modtellafriend.h"
+
+#include "platform/services.h"
+#include "shell/modhelp.h"
+
+namespace ui {
+namespace {
+
+const QString kDistinctAddresses = QStringLiteral("Please Enter Distinct Email Addresses");
+const QString kProperAddress = QStringLiteral("Please Enter Proper Email Address");
+
+const QString kReferralPath = QStringLiteral("/ovms-refer-a-friend.php");
+const QString kProductPath = QStringLiteral("/ov-free-varodara-zevaz-adavuv/");
+
+// The field tests of SendReferral, in the order they are made.
+struct FieldTest {
+    QString modTellAFriend::*field;
+    const QString& placeholder;
+    const char16_t* message;
+};
+
+const FieldTest kFieldTests[] = {
+    {&modTellAFriend::ReferName, kNamePlaceholder, u"Please Enter Your Name"},
+    {&modTellAFriend::ReferEmail, kEmailPlaceholder, u"Please Enter Your Email"},
+    {&modTellAFriend::ReferMessage, kMessagePlaceholder, u"Please Enter Your Message"},
+    {&modTellAFriend::ReferFriendName, kFriendNamePlaceholder, u"Please Enter Your Friend's Name"},
+    {&modTellAFriend::ReferFriendEmail, kFriendEmailPlaceholder, u"Please Enter Your Friend's Email"},
+};
+
+}  // namespace
+
+QString TrimSpaces(const QString& text)
+{
+    const QChar space = QLatin1Char(' ');
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text.at(first) == space)
+        ++first;
+    while (end > first && text.at(end - 1) == space)
+        --end;
+    return text.mid(first, end - first);
+}
+
+bool ClearsPlaceholderOnFocus(const QString& text, const QString& placeholder)
+{
+    return TrimSpaces(text) == placeholder;
+}
+
+bool RestoresPlaceholderOnBlur(const QString& text)
+{
+    return TrimSpaces(text).isEmpty();
+}
+
+std::optional<QString> CheckReferralAddresses(const QString& email, const QString& friendEmail)
+{
+    const QString ownAddress = TrimSpaces(email);
+    const QString friendAddress = TrimSpaces(friendEmail);
+    if (ownAddress == friendAddress)
+        return kDistinctAddresses;
+    const QChar at = QLatin1Char('@');
+    const QChar dot = QLatin1Char('.');
+    if (!ownAddress.contains(at) || !friendAddress.contains(at))
+        return kProperAddress;
+    if (!ownAddress.contains(dot) || !friendAddress.contains(dot))
+        return kProperAddress;
+    return std::nullopt;
+}
+
+QString ReferralAddress(const ReferralEntries& trimmed)
+{
+    return shell::SiteAddress(shell::Site::Main, kReferralPath) + QStringLiteral("?taf1=") + trimmed.name +
+           QStringLiteral("&taf2=") + trimmed.email + QStringLiteral("&taf3=") + trimmed.message +
+           QStringLiteral("&taf4=") + trimmed.friendName + QStringLiteral("&taf5=") + trimmed.friendEmail +
+           QStringLiteral("&taf6=") + shell::SiteAddress(shell::Site::Main, kProductPath);
+}
+
+modTellAFriend::modTellAFriend(shell::modHelp& help, platform::MessageBoxService& messages)
+    : m_help(help), m_messages(messages)
+{
+}
+
+void modTellAFriend::StoreFields(const ReferralEntries& typed)
+{
+    ReferName = TrimSpaces(typed.name);
+    ReferEmail = TrimSpaces(typed.email);
+    ReferMessage = TrimSpaces(typed.message);
+    ReferFriendName = TrimSpaces(typed.friendName);
+    ReferFriendEmail = TrimSpaces(typed.friendEmail);
+}
+
+void modTellAFriend::SendReferral()
+{
+    for (const FieldTest& test : kFieldTests) {
+        const QString value = TrimSpaces(this->*test.field);
+        if (value.isEmpty() || value == test.placeholder) {
+            m_messages.show({QString::fromUtf16(test.message), platform::MessageIcon::Stop});
+            return;
+        }
+    }
+    ReferUrl = ReferralAddress({ReferName, ReferEmail, ReferMessage, ReferFriendName, ReferFriendEmail});
+    m_help.LaunchWebPage(ReferUrl);
+}
+
+}  // namespace ui

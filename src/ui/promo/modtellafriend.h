@@ -1,0 +1,72 @@
+#pragma once
+// modTellAFriend: the Refer A Friend submission of the exit screen.
+//   frmExitScreen::cmdSubmit_Click -> StoreFields (trimmed) -> CheckReferralAddresses
+//   -> SendReferral: field tests -> ReferUrl -> modHelp::LaunchWebPage -> browser
+// Every failed test shows its stop message and ends the attempt; nothing is escaped in the
+// address (the browser gets it as one argument, never through a shell).
+#include <QString>
+#include <optional>
+
+namespace platform {
+class MessageBoxService;
+}
+namespace shell {
+class modHelp;
+}
+
+namespace ui {
+
+// What each text box of the form holds until the user types something of their own.
+inline const QString kNamePlaceholder = QStringLiteral("Your Name");
+inline const QString kEmailPlaceholder = QStringLiteral("Your Email Address");
+inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
+inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
+inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+
+// Removes leading and trailing space characters (code 32) only: tabs and line breaks stay.
+QString TrimSpaces(const QString& text);
+
+// A box holding its placeholder (spaces around it allowed) is emptied when it gains the focus.
+bool ClearsPlaceholderOnFocus(const QString& text, const QString& placeholder);
+// A box left empty, or holding only spaces, gets its placeholder back when it loses the focus.
+bool RestoresPlaceholderOnBlur(const QString& text);
+
+// The tests on the two trimmed addresses, in order; the message of the first that fails.
+std::optional<QString> CheckReferralAddresses(const QString& email, const QString& friendEmail);
+
+// The five boxes as typed.
+struct ReferralEntries {
+    QString name;
+    QString email;
+    QString message;
+    QString friendName;
+    QString friendEmail;
+};
+
+// The referral address, by plain concatenation of the already trimmed values.
+QString ReferralAddress(const ReferralEntries& trimmed);
+
+class modTellAFriend {
+public:
+    modTellAFriend(shell::modHelp& help, platform::MessageBoxService& messages);
+
+    // Stores the trimmed texts of the five boxes.
+    void StoreFields(const ReferralEntries& typed);
+
+    // Tests the stored fields against empty and their placeholders; when all pass, builds
+    // ReferUrl and opens it.
+    void SendReferral();
+
+    QString ReferName;
+    QString ReferEmail;
+    QString ReferMessage;
+    QString ReferFriendName;
+    QString ReferFriendEmail;
+    QString ReferUrl;
+
+private:
+    shell::modHelp& m_help;
+    platform::MessageBoxService& m_messages;
+};
+
+}  // namespace ui
