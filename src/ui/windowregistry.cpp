@@ -16,6 +16,9 @@ WindowRegistry::~WindowRegistry()
     // Windows still loaded when the registry goes (tests, or the end of main) are destroyed
     // without their unload behaviour: the program is already over.
     for (Entry& entry : m_loaded) {
+        // A window already destroyed (with a parent window, say) leaves its form dangling.
+        if (!entry.widget)
+            continue;
         entry.form->m_registry = nullptr;
         delete entry.widget.data();
     }

@@ -1,0 +1,140 @@
+#include "ui/promo/frmabout.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <QWindow>
+#include <algorithm>
+
+#include "shell/modhelp.h"
+#include "ui/linklabel.h"
+#include "ui/look.h"
+
+namespace ui {
+namespace {
+
+const QString kDescription = QStringLiteral(
+    "OV Varodara Zevaz Adavuv Software gives you an idea about the trends and influences of a "
+    "month of your life. There are 9 personal months. This number is calculated by adding your "
+    "Birth Day, Birth Month, Current Month and Current Year. So this software helps you in "
+    "getting the current and past month's forecast.");
+const QString kOffer = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+    "software fully branded for your website.");
+
+QString RightsNotice()
+{
+    const QString host = QUrl(shell::SiteAddress(shell::Site::Main)).host();
+    return QStringLiteral("\u00A9 Orvane Softwares, %1. All rights reserved.").arg(host);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setFont(font);
+    label->setAccessibleName(text);
+    return label;
+}
+
+// A link label grows from its top-left corner to fit its text on one line. A text wider than
+// its box (a long host name) ends at the box's right edge instead of running off the window.
+LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, int left, int top, int width)
+{
+    auto* label = new LinkLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(Verdana(8.25, false, true));
+    const QRect box = TwipsRect(left, top, width, 0);
+    label->move(box.topLeft());
+    label->adjustSize();
+    if (label->width() > box.width())
+        label->move(std::max(0, box.x() + box.width() - label->width()), box.y());
+    return label;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(AppContext& context)
+    : FormWindow<QDialog>(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_context(context)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(kWindowCaption);
+    setWindowIcon(ProgramIcon());
+    setFont(Verdana(8.25));
+    PaintColours(this, kHouseBlue, kWhite);
+    SetClientSizeTwips(this, 6825, 3720);
+
+    auto* picture1 = new QLabel(this);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setAccessibleName(tr("Program icon"));
+    picture1->setPixmap(ProgramPixmap(32));
+    picture1->move(TwipsRect(120, 120, 0, 0).topLeft());
+    picture1->adjustSize();
+
+    auto* cmdOK = new QPushButton(tr("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAccessibleName(tr("OK"));
+    PlaceTwips(cmdOK, 5400, 3240, 1260, 345);
+    StyleButton(cmdOK, kHouseBlue);
+    cmdOK->setAutoDefault(true);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* line1 = new QFrame(this);
+    line1->setObjectName(QStringLiteral("Line1"));
+    line1->setAccessibleName(tr("Separator"));
+    line1->setFrameShape(QFrame::NoFrame);
+    PaintColours(line1, kWhite, kWhite);
+    line1->setGeometry(Twips(-60), Twips(3150), Twips(6840 + 60), 2);
+
+    MakeLabel(this, "Label1", kDescription + QStringLiteral("  ") + RightsNotice(), Verdana(8.25))
+        ->setGeometry(TwipsRect(840, 480, 5655, 1275));
+    MakeLabel(this, "Label2", kWindowCaption, Verdana(9.75, true))->setGeometry(TwipsRect(960, 120, 5295, 255));
+    MakeLabel(this, "Label3", kOffer, Verdana(8.25, true))->setGeometry(TwipsRect(840, 2160, 5685, 675));
+
+    LinkLabel* lblCobrand = MakeLink(this, "lblCobrand", QStringLiteral(" Click here for more details."), 4320, 2760, 2415);
+    const QString homePage = QStringLiteral("Click here to visit ") + shell::SiteAddress(shell::Site::Main);
+    LinkLabel* lblHomePage = MakeLink(this, "lblHomePage", homePage, 2640, 1800, 4050);
+    // Both open the page and leave this window open.
+    connect(lblCobrand, &LinkLabel::clicked, this, [this] { m_context.help.OpenFullyBrandedPage(); });
+    connect(lblHomePage, &LinkLabel::clicked, this, [this] { m_context.help.OpenHomePage(); });
+
+    cmdOK->setFocus();
+}
+
+void frmAbout::closeEvent(QCloseEvent* event)
+{
+    // In a modal run the close box only ends the run, like Esc: the caller unloads the window
+    // once exec() has returned, so nothing is destroyed while exec() is still running.
+    if (isModal()) {
+        event->accept();
+        reject();
+        return;
+    }
+    FormWindow<QDialog>::closeEvent(event);
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    // Transient for the window it is opened from: kept above it and out of the taskbar. Only
+    // the native window is tied to it; the registry alone owns each window object.
+    QWidget* opener = QApplication::activeWindow();
+    if (opener != nullptr && opener != this && windowHandle() != nullptr)
+        windowHandle()->setTransientParent(opener->windowHandle());
+    if (!m_centred) {
+        CenterOnScreen(this);
+        m_centred = true;
+    }
+    FormWindow<QDialog>::showEvent(event);
+}
+
+}  // namespace ui

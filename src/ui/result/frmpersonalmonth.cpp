@@ -1,0 +1,188 @@
+#include "ui/result/frmpersonalmonth.h"
+
+#include <QFrame>
+#include <QEvent>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include "core/readings.h"
+#include "ui/linklabel.h"
+#include "ui/look.h"
+#include "ui/main/frmmain.h"
+#include "ui/main/promotexts.h"
+#include "ui/promo/frmexitscreen.h"
+
+namespace ui {
+namespace {
+
+QFrame* MakeFrame(QWidget* parent, const char* name, const QString& accessibleName)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setAccessibleName(accessibleName);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+// Every step of a multi-step window action runs even when an earlier one fails.
+template <typename Step>
+void IgnoringErrors(Step step)
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
+{
+    setObjectName(QStringLiteral("frmPersonalMonth"));
+    setWindowTitle(kWindowCaption);
+    setWindowIcon(ProgramIcon());
+    setFont(Verdana(8.25));
+    PaintColours(this, kHouseBlue, kWhite);
+    SetClientSizeTwips(this, 6375, 5220);
+
+    QFrame* frame2 = MakeFrame(this, "Frame2", tr("Forum"));
+    PlaceTwips(frame2, 60, 0, 6300, 615);
+    auto* label61 = new LinkLabel(ForumPromotionText(), frame2);
+    label61->setObjectName(QStringLiteral("Label61"));
+    StyleForumLabel(label61);
+    PlaceTwips(label61, 120, 135, 6120, 585);
+
+    m_txtDisplay = new QPlainTextEdit(this);
+    m_txtDisplay->setObjectName(QStringLiteral("txtDisplay"));
+    m_txtDisplay->setAccessibleName(tr("Your Varodara Zevaz Adavuv"));
+    PlaceTwips(m_txtDisplay, 60, 690, 6300, 2955);
+    // Read-only for the user, yet the text can still be selected and copied.
+    m_txtDisplay->setReadOnly(true);
+    m_txtDisplay->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_txtDisplay->setTabChangesFocus(true);
+    m_txtDisplay->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_txtDisplay->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PaintColours(m_txtDisplay, kHouseBlue, kWhite);
+    // The mouse handlers watch the viewport, where the mouse events arrive; tracking makes
+    // a plain pointer movement count too.
+    m_txtDisplay->viewport()->setMouseTracking(true);
+    m_txtDisplay->viewport()->installEventFilter(this);
+    connect(m_txtDisplay, &QPlainTextEdit::textChanged, this, &frmPersonalMonth::txtDisplay_Change);
+
+    m_cmdback = new QPushButton(tr("&Back"), this);
+    m_cmdback->setObjectName(QStringLiteral("cmdback"));
+    m_cmdback->setAccessibleName(tr("Back"));
+    PlaceTwips(m_cmdback, 5250, 3780, 1095, 375);
+    StyleButton(m_cmdback, kHouseBlue);
+    connect(m_cmdback, &QPushButton::clicked, this, &frmPersonalMonth::cmdback_Click);
+
+    QFrame* frame5 = MakeFrame(this, "Frame5", tr("Offers"));
+    PlaceTwips(frame5, 60, 4200, 6300, 975);
+    auto* lblCobrand = new LinkLabel(kCoBrandCaption, frame5);
+    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
+    StylePromoLabel(lblCobrand);
+    PlaceTwips(lblCobrand, 255, 240, 5865, 615);
+    auto* lblFullBrand = new LinkLabel(kFullBrandCaption, frame5);
+    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    StylePromoLabel(lblFullBrand);
+    PlaceTwips(lblFullBrand, 255, 240, 5865, 615);
+    // The fully-branded offer is the one shown and clicked here.
+    lblFullBrand->raise();
+
+    connect(label61, &LinkLabel::clicked, this, [this] { m_context.help.OpenHomePage(); });
+    connect(lblCobrand, &LinkLabel::clicked, this, [this] { m_context.help.OpenCoBrandPage(); });
+    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { m_context.help.OpenFullyBrandedPage(); });
+
+    setTabOrder(m_cmdback, m_txtDisplay);
+    m_cmdback->setFocus();
+}
+
+// Nothing to prepare: the box starts empty and Next writes the result after showing the window.
+void frmPersonalMonth::Form_Load() {}
+
+void frmPersonalMonth::Form_Unload()
+{
+    IgnoringErrors([this] { m_context.windows.show<frmExitScreen>(); });
+}
+
+void frmPersonalMonth::cmdback_Click()
+{
+    // Unloading schedules this object's deletion: work on a local from here on.
+    WindowRegistry& windows = m_context.windows;
+    IgnoringErrors([&] { windows.unload(*this); });
+    IgnoringErrors([&] { windows.show<frmMain>(); });
+    // The unload showed the exit screen; Back leaves only the main window visible.
+    IgnoringErrors([&] { windows.hide<frmExitScreen>(); });
+}
+
+void frmPersonalMonth::txtDisplay_Change()
+{
+    m_context.platform.clipboard.clear();
+}
+
+void frmPersonalMonth::txtDisplay_Click()
+{
+    m_context.platform.clipboard.clear();
+}
+
+void frmPersonalMonth::txtDisplay_MouseDown()
+{
+    m_context.platform.clipboard.clear();
+}
+
+void frmPersonalMonth::txtDisplay_MouseMove()
+{
+    m_context.platform.clipboard.clear();
+}
+
+void frmPersonalMonth::txtDisplay_MouseUp()
+{
+    m_context.platform.clipboard.clear();
+}
+
+bool frmPersonalMonth::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_txtDisplay->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            m_mousePressed = true;
+            txtDisplay_MouseDown();
+            break;
+        case QEvent::MouseMove:
+            txtDisplay_MouseMove();
+            break;
+        case QEvent::MouseButtonRelease:
+            txtDisplay_MouseUp();
+            if (m_mousePressed)
+                txtDisplay_Click();
+            m_mousePressed = false;
+            break;
+        default:
+            break;
+        }
+    }
+    // The box still handles the event itself: selecting with the mouse keeps working.
+    return FormWindow<QWidget>::eventFilter(watched, event);
+}
+
+void frmPersonalMonth::showEvent(QShowEvent* event)
+{
+    if (!m_centred) {
+        CenterOnScreen(this);
+        m_centred = true;
+    }
+    FormWindow<QWidget>::showEvent(event);
+}
+
+void ShowPersonalMonthResult(int number, frmPersonalMonth& form)
+{
+    QPlainTextEdit* box = form.txtDisplay();
+    for (const std::string& piece : core::ResultTextPieces(number))
+        box->insertPlainText(QString::fromStdString(piece));
+    QTextCursor caret = box->textCursor();
+    caret.setPosition(0);
+    box->setTextCursor(caret);
+}
+
+}  // namespace ui

@@ -1,0 +1,49 @@
+#pragma once
+// frmPersonalMonth: shows one result read-only. Loaded and shown by frmMain's Next, which
+// then writes the text with ShowPersonalMonthResult. Back unloads it and shows frmMain;
+// unloading (Back or close box) shows frmExitScreen. Any change of the display box, and any
+// click, press or pointer movement over it, empties the clipboard.
+#include <QPlainTextEdit>
+#include <QWidget>
+
+#include "ui/form.h"
+#include "ui/main/appcontext.h"
+
+class QPushButton;
+
+namespace ui {
+
+class frmPersonalMonth : public FormWindow<QWidget> {
+    Q_OBJECT
+public:
+    explicit frmPersonalMonth(AppContext& context);
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    void cmdback_Click();
+
+    QPlainTextEdit* txtDisplay() const { return m_txtDisplay; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void txtDisplay_Change();
+    void txtDisplay_Click();
+    void txtDisplay_MouseDown();
+    void txtDisplay_MouseMove();
+    void txtDisplay_MouseUp();
+
+    AppContext& m_context;
+    QPlainTextEdit* m_txtDisplay = nullptr;
+    QPushButton* m_cmdback = nullptr;
+    bool m_mousePressed = false;  // a release completes a click only after a press
+    bool m_centred = false;
+};
+
+// Writes the result text for number into the form's display box: four insertions at the
+// caret, then the caret to the start.
+void ShowPersonalMonthResult(int number, frmPersonalMonth& form);
+
+}  // namespace ui
