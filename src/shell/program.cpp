@@ -3,22 +3,10 @@
 #include <cmath>
 #include <utility>
 
+#include "core/ignoringerrors.h"
 #include "shell/modhelp.h"
 
 namespace shell {
-namespace {
-
-// Start-up and shutdown steps run with errors ignored: a failing step is skipped.
-template <typename Step>
-void IgnoringErrors(Step&& step)
-{
-    try {
-        std::forward<Step>(step)();
-    } catch (...) {
-    }
-}
-
-}  // namespace
 
 core::Int16 CoBrandNumber(float r)
 {
@@ -51,16 +39,16 @@ Program::Program(platform::Platform& platform, modHelp& help, ProgramWindows& wi
 void Program::StartProgram()
 {
     bool anotherCopyRuns = false;
-    IgnoringErrors([&] { anotherCopyRuns = !m_platform.lock.tryLock(); });
+    core::IgnoringErrors([&] { anotherCopyRuns = !m_platform.lock.tryLock(); });
     if (anotherCopyRuns) {
-        IgnoringErrors([&] { m_platform.messages.show({QStringLiteral("Application is already running")}); });
+        core::IgnoringErrors([&] { m_platform.messages.show({QStringLiteral("Application is already running")}); });
         EndProgram();
         return;
     }
-    IgnoringErrors([&] { m_platform.random.seedFromClock(); });
-    IgnoringErrors([&] { m_help.CheckUpdateReminder(); });
-    IgnoringErrors([&] { m_windows.showMainWindow(); });
-    IgnoringErrors([&] { CoBrand_Randomize(); });
+    core::IgnoringErrors([&] { m_platform.random.seedFromClock(); });
+    core::IgnoringErrors([&] { m_help.CheckUpdateReminder(); });
+    core::IgnoringErrors([&] { m_windows.showMainWindow(); });
+    core::IgnoringErrors([&] { CoBrand_Randomize(); });
 }
 
 void Program::CoBrand_Randomize()
@@ -84,9 +72,9 @@ void Program::EndProgram()
     if (m_ending)
         return;
     m_ending = true;
-    IgnoringErrors([&] { m_windows.unloadAllWindows(); });
+    core::IgnoringErrors([&] { m_windows.unloadAllWindows(); });
     m_ended = true;
-    IgnoringErrors([&] { m_endEventLoop(); });
+    core::IgnoringErrors([&] { m_endEventLoop(); });
 }
 
 }  // namespace shell

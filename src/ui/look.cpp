@@ -1,7 +1,7 @@
 #include "ui/look.h"
 
 #include <QAbstractButton>
-#include <QFile>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -75,6 +75,15 @@ void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text
                                          "QPushButton:focus { border-color: %4; }")
                               .arg(face.name(), text.name(), face.lighter(130).name(),
                                    face.darker(160).name()));
+}
+
+QFrame* MakeBoxFrame(QWidget* parent, const QString& accessibleName)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setAccessibleName(accessibleName);
+    return frame;
 }
 
 QPixmap ProgramPixmap(int size)

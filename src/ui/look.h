@@ -8,6 +8,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QFrame;
 class QWidget;
 
 namespace ui {
@@ -45,6 +46,9 @@ QFont MsSansSerif(qreal points);
 void PaintColours(QWidget* widget, const QColor& background, const QColor& text);
 // Buttons drawn in "graphical style": the face colour shows on every platform style.
 void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text = kWhite);
+
+// A frame without caption: a sunken box around a group of controls.
+QFrame* MakeBoxFrame(QWidget* parent, const QString& accessibleName);
 
 QIcon ProgramIcon();
 QPixmap ProgramPixmap(int size);

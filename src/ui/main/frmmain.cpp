@@ -14,6 +14,7 @@
 #include <string>
 #include <utility>
 
+#include "core/ignoringerrors.h"
 #include "core/numerology.h"
 #include "core/validation.h"
 #include "ui/look.h"
@@ -36,31 +37,12 @@ constexpr int kMonthsInList = 12;
 // A modHelp operation that opens one of the maker's pages.
 using OpenPage = void (shell::modHelp::*)();
 
-// Every step of a multi-step window action runs even when an earlier one fails.
-template <typename Step>
-void IgnoringErrors(Step&& step)
-{
-    try {
-        std::forward<Step>(step)();
-    } catch (...) {
-    }
-}
-
 template <typename W>
 W* Place(W* widget, const char* objectName, int left, int top, int width, int height)
 {
     widget->setObjectName(QLatin1String(objectName));
     PlaceTwips(widget, left, top, width, height);
     return widget;
-}
-
-QFrame* MakeFrame(QWidget* parent, const QString& accessibleName)
-{
-    auto* frame = new QFrame(parent);
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setAccessibleName(accessibleName);
-    return frame;
 }
 
 QLineEdit* MakeNameBox(QWidget* parent, const QString& accessibleName)
@@ -74,10 +56,7 @@ QLineEdit* MakeNameBox(QWidget* parent, const QString& accessibleName)
 QLabel* MakeCaption(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
-    // Pinned to regular: an unset weight would be taken from the bold frame around it.
-    QFont font = MsSansSerif(8.25);
-    font.setBold(false);
-    label->setFont(font);
+    label->setFont(MsSansSerif(8.25));
     return label;
 }
 
@@ -126,7 +105,7 @@ void frmMain::buildControls()
     SetClientSizeTwips(client, kClientWidth, kClientHeight);
     setCentralWidget(client);
 
-    QFrame* frame2 = Place(MakeFrame(client, tr("Forum")), "Frame2", 80, 0, 6255, 615);
+    QFrame* frame2 = Place(MakeBoxFrame(client, tr("Forum")), "Frame2", 80, 0, 6255, 615);
     m_Label61 = Place(new LinkLabel(ForumPromotionText(), frame2), "Label61", 50, 140, 6120, 585);
     StyleForumLabel(m_Label61);
 
@@ -144,7 +123,7 @@ void frmMain::buildControls()
     for (QLineEdit* box : {m_txtFirstName, m_txtMiddleName, m_txtLastName})
         box->installEventFilter(this);
 
-    QFrame* fraBirthDay = Place(MakeFrame(fraName, tr("Birth Date")), "fraBirthDay", 120, 840, 6045, 645);
+    QFrame* fraBirthDay = Place(MakeBoxFrame(fraName, tr("Birth Date")), "fraBirthDay", 120, 840, 6045, 645);
     fraBirthDay->setFont(Verdana(8.25, true));
     m_cboMonth = Place(MakeList(fraBirthDay, tr("Birth Month")), "cboMonth", 120, 210, 1455, 315);
     m_cboDate = Place(MakeList(fraBirthDay, tr("Birth Day")), "cboDate", 1760, 210, 855, 315);
@@ -152,7 +131,7 @@ void frmMain::buildControls()
     m_cmdNext = Place(MakeButton(tr("&Next"), fraBirthDay), "cmdNext", 3960, 210, 1965, 315);
     connect(m_cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
 
-    QFrame* frame5 = Place(MakeFrame(client, tr("Offers")), "Frame5", 80, 2400, 6255, 975);
+    QFrame* frame5 = Place(MakeBoxFrame(client, tr("Offers")), "Frame5", 80, 2400, 6255, 975);
     // Built in this order so that the fully-branded offer lies in front.
     m_lblCobrand = Place(new LinkLabel(kCoBrandCaption, frame5), "lblCobrand", 240, 240, 5865, 615);
     m_lblFullBrand = Place(new LinkLabel(kFullBrandCaption, frame5), "lblFullBrand", 240, 240, 5865, 615);
@@ -240,7 +219,7 @@ void frmMain::Form_Load()
     // Start-up has just run the reminder, so nothing is due here. Should the settings store
     // fail this time, the failure is dropped: the lists below must be filled all the same, or
     // the window could never be used.
-    IgnoringErrors([this] { m_context.help.CheckUpdateReminder(); });
+    core::IgnoringErrors([this] { m_context.help.CheckUpdateReminder(); });
 
     for (int day = 1; day <= kDaysInList; ++day)
         m_cboDate->addItem(QString::number(day));
@@ -331,8 +310,8 @@ void frmMain::cmdExit_Click()
 {
     // Unloading schedules this object's deletion: only the registry is used afterwards.
     WindowRegistry& windows = m_context.windows;
-    IgnoringErrors([&] { windows.show<frmExitScreen>(); });
-    IgnoringErrors([&] { windows.unload(*this); });
+    core::IgnoringErrors([&] { windows.show<frmExitScreen>(); });
+    core::IgnoringErrors([&] { windows.unload(*this); });
 }
 
 void frmMain::mnuAbout_Click()

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 
+#include "core/ignoringerrors.h"
 #include "core/readings.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
@@ -13,30 +14,6 @@
 #include "ui/promo/frmexitscreen.h"
 
 namespace ui {
-namespace {
-
-QFrame* MakeFrame(QWidget* parent, const char* name, const QString& accessibleName)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setAccessibleName(accessibleName);
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Sunken);
-    return frame;
-}
-
-// Every step of a multi-step window action runs even when an earlier one fails.
-template <typename Step>
-void IgnoringErrors(Step step)
-{
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-}  // namespace
-
 frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
 {
     setObjectName(QStringLiteral("frmPersonalMonth"));
@@ -46,7 +23,8 @@ frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
     PaintColours(this, kHouseBlue, kWhite);
     SetClientSizeTwips(this, 6375, 5220);
 
-    QFrame* frame2 = MakeFrame(this, "Frame2", tr("Forum"));
+    QFrame* frame2 = MakeBoxFrame(this, tr("Forum"));
+    frame2->setObjectName(QStringLiteral("Frame2"));
     PlaceTwips(frame2, 60, 0, 6300, 615);
     auto* label61 = new LinkLabel(ForumPromotionText(), frame2);
     label61->setObjectName(QStringLiteral("Label61"));
@@ -77,7 +55,8 @@ frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
     StyleButton(m_cmdback, kHouseBlue);
     connect(m_cmdback, &QPushButton::clicked, this, &frmPersonalMonth::cmdback_Click);
 
-    QFrame* frame5 = MakeFrame(this, "Frame5", tr("Offers"));
+    QFrame* frame5 = MakeBoxFrame(this, tr("Offers"));
+    frame5->setObjectName(QStringLiteral("Frame5"));
     PlaceTwips(frame5, 60, 4200, 6300, 975);
     auto* lblCobrand = new LinkLabel(kCoBrandCaption, frame5);
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
@@ -103,17 +82,17 @@ void frmPersonalMonth::Form_Load() {}
 
 void frmPersonalMonth::Form_Unload()
 {
-    IgnoringErrors([this] { m_context.windows.show<frmExitScreen>(); });
+    core::IgnoringErrors([this] { m_context.windows.show<frmExitScreen>(); });
 }
 
 void frmPersonalMonth::cmdback_Click()
 {
     // Unloading schedules this object's deletion: work on a local from here on.
     WindowRegistry& windows = m_context.windows;
-    IgnoringErrors([&] { windows.unload(*this); });
-    IgnoringErrors([&] { windows.show<frmMain>(); });
+    core::IgnoringErrors([&] { windows.unload(*this); });
+    core::IgnoringErrors([&] { windows.show<frmMain>(); });
     // The unload showed the exit screen; Back leaves only the main window visible.
-    IgnoringErrors([&] { windows.hide<frmExitScreen>(); });
+    core::IgnoringErrors([&] { windows.hide<frmExitScreen>(); });
 }
 
 void frmPersonalMonth::txtDisplay_Change()
