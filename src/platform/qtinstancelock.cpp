@@ -52,7 +52,11 @@ bool QtInstanceLock::tryLock()
         // has died is still taken over, since QLockFile checks the recorded process.
         m_lock->setStaleLockTime(0);
     }
-    return m_lock->tryLock(0);
+    if (m_lock->tryLock(0))
+        return true;
+    // Only a lock held by a live process means another copy runs; a lock file we cannot
+    // write is the same case as a missing folder above.
+    return m_lock->error() != QLockFile::LockFailedError;
 }
 
 }  // namespace platform

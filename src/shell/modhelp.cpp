@@ -77,10 +77,14 @@ QDate ParseDateText(const QString& text)
 
 }  // namespace
 
+QString SiteHost(Site site)
+{
+    return QString::fromLatin1(site == Site::Main ? kMainSiteHost : kHelpSiteHost);
+}
+
 QString SiteAddress(Site site, const QString& path)
 {
-    const char* host = site == Site::Main ? kMainSiteHost : kHelpSiteHost;
-    return QStringLiteral("http://") + QString::fromLatin1(host) + path;
+    return QStringLiteral("http://") + SiteHost(site) + path;
 }
 
 QString EncodeSetting(const QString& text)

@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
-#include <functional>
 
 #include "platform/qtmessagebox.h"
 #include "testhelpers.h"
@@ -15,105 +13,54 @@
 using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
-using platform::MessageRequest;
-using platform::QtMessageBox;
 
-namespace {
-
-// Shows the request and hands the box to inspect, once it is up, to a callback that must
-// answer it. A box nobody answers within ten seconds is rejected, so the test cannot hang.
-MessageAnswer showAndHandle(const MessageRequest& request, const std::function<void(QMessageBox&)>& handle)
+TEST(MessageBox, showsTheRequestAndReturnsTheAnswer)
 {
-    QTimer poll;
-    poll.setInterval(10);
-    int waited = 0;
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box) {
-            poll.stop();
-            handle(*box);
-        } else if (++waited > 1000) {
-            poll.stop();
-            ADD_FAILURE() << "no message box appeared";
-        }
-    });
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &guard, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            ADD_FAILURE() << "message box left unanswered";
-            modal->close();
-        }
-    });
-    poll.start();
-    guard.start(10000);
-    return QtMessageBox().show(request);
-}
-
-struct BoxCase {
-    const char* name;
-    MessageButtons buttons;
-    MessageIcon icon;
-    QMessageBox::StandardButton click;
-    MessageAnswer answer;
-};
-
-void PrintTo(const BoxCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class MessageBoxAnswers : public ::testing::TestWithParam<BoxCase> {};
-
-}  // namespace
-
-TEST_P(MessageBoxAnswers, showsTheRequestAndReturnsTheClickedButton)
-{
-    const BoxCase& c = GetParam();
-    const MessageRequest request{QStringLiteral("There is news\rDo you want it?"), c.icon, c.buttons,
-                                 QStringLiteral("Some title")};
-    const bool yesNo = c.buttons == MessageButtons::YesNo;
-
-    const MessageAnswer answer = showAndHandle(request, [&](QMessageBox& box) {
-        EXPECT_EQ(box.text(), QStringLiteral("There is news\nDo you want it?"));
-        EXPECT_EQ(box.windowTitle(), request.title);
-        EXPECT_EQ(box.icon(), c.icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information);
-        EXPECT_EQ(box.standardButtons(),
-                  yesNo ? QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok);
-        EXPECT_EQ(box.defaultButton(), box.button(yesNo ? QMessageBox::Yes : QMessageBox::Ok));
-        QTest::mouseClick(box.button(c.click), Qt::LeftButton);
-    });
-    EXPECT_EQ(answer, c.answer);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Qt, MessageBoxAnswers,
-    ::testing::Values(
-        BoxCase{"OkInformation", MessageButtons::Ok, MessageIcon::Information, QMessageBox::Ok, MessageAnswer::Ok},
-        BoxCase{"OkStop", MessageButtons::Ok, MessageIcon::Stop, QMessageBox::Ok, MessageAnswer::Ok},
-        BoxCase{"Yes", MessageButtons::YesNo, MessageIcon::Information, QMessageBox::Yes, MessageAnswer::Yes},
-        BoxCase{"No", MessageButtons::YesNo, MessageIcon::Information, QMessageBox::No, MessageAnswer::No}),
-    [](const ::testing::TestParamInfo<BoxCase>& info) { return info.param.name; });
-
-TEST(MessageBox, sitsOnTheActiveWindowAndEscapeAnswersNo)
-{
-    QWidget onTop(nullptr, Qt::WindowStaysOnTopHint);
-    onTop.show();
-    QApplication::setActiveWindow(&onTop);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&onTop));
-
-    const MessageAnswer answer = showAndHandle(
-        {QStringLiteral("Check?"), MessageIcon::Information, MessageButtons::YesNo}, [&](QMessageBox& box) {
-            EXPECT_EQ(box.parentWidget(), &onTop);
-            EXPECT_EQ(box.windowTitle(), platform::kApplicationTitle);
-            QTest::keyClick(&box, Qt::Key_Escape);
+    struct Case {
+        MessageButtons buttons;
+        MessageIcon icon;
+        QString title;
+        QMessageBox::StandardButton click;  // NoButton: Escape
+        MessageAnswer answer;
+    };
+    const Case cases[] = {
+        {MessageButtons::YesNo, MessageIcon::Information, QStringLiteral("Some title"), QMessageBox::Yes,
+         MessageAnswer::Yes},
+        {MessageButtons::YesNo, MessageIcon::Information, QStringLiteral("Other"), QMessageBox::NoButton,
+         MessageAnswer::No},
+        {MessageButtons::Ok, MessageIcon::Stop, platform::kApplicationTitle, QMessageBox::Ok, MessageAnswer::Ok},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.click));
+        const bool yesNo = c.buttons == MessageButtons::YesNo;
+        bool seen = false;
+        int ticks = 0;
+        QTimer poll;
+        // Checks the box once it is up and answers it; one nobody answers is closed after
+        // ten seconds so the test cannot hang.
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal); box && !seen) {
+                seen = true;
+                EXPECT_EQ(box->text(), QStringLiteral("There is news\nDo you\nwant it?"));
+                EXPECT_EQ(box->windowTitle(), c.title);
+                EXPECT_EQ(box->icon(), yesNo ? QMessageBox::Information : QMessageBox::Critical);
+                EXPECT_EQ(box->standardButtons(),
+                          yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok));
+                EXPECT_EQ(box->defaultButton(), box->button(yesNo ? QMessageBox::Yes : QMessageBox::Ok));
+                if (c.click == QMessageBox::NoButton)
+                    QTest::keyClick(box, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(box->button(c.click), Qt::LeftButton);
+            } else if (modal && ++ticks > 1000) {
+                ADD_FAILURE() << "message box left unanswered";
+                modal->close();
+            }
         });
-    EXPECT_EQ(answer, MessageAnswer::No);
-}
-
-TEST(MessageBox, carriageReturnsShowAsOneLineBreakEach)
-{
-    EXPECT_EQ(QtMessageBox::displayText(QStringLiteral("available\rDo you")), QStringLiteral("available\nDo you"));
-    EXPECT_EQ(QtMessageBox::displayText(QStringLiteral("a\r\nb\r\n\r\nc")), QStringLiteral("a\nb\n\nc"));
-    EXPECT_EQ(QtMessageBox::displayText(QStringLiteral("a\nb")), QStringLiteral("a\nb"));
+        poll.start(10);
+        EXPECT_EQ(platform::QtMessageBox().show({QStringLiteral("There is news\rDo you\r\nwant it?"), c.icon,
+                                                 c.buttons, c.title}),
+                  c.answer);
+        EXPECT_TRUE(seen);
+    }
 }

@@ -3,42 +3,16 @@
 
 #include <QElapsedTimer>
 #include <array>
-#include <limits>
 
 #include "platform/qtrandom.h"
 
 using platform::QtRandom;
 
-TEST(Random, rawExtremesMapInsideTheUnitInterval)
+TEST(Random, clockSeededDrawsDifferEachStartStayBelowOneAndSpreadEvenly)
 {
-    EXPECT_EQ(QtRandom::toUnit(0), 0.0f);
-    const float top = QtRandom::toUnit(std::numeric_limits<std::uint32_t>::max());
-    EXPECT_LT(top, 1.0f);
-    EXPECT_EQ(top, 1.0f - 1.0f / 16777216.0f);
-    EXPECT_EQ(QtRandom::toUnit(0x80000000u), 0.5f);
-    // The low byte is below the resolution and must not push a value up.
-    EXPECT_EQ(QtRandom::toUnit(0x800000FFu), 0.5f);
-}
+    EXPECT_EQ(QtRandom::toUnit(0xFFFFFFFFu), 1.0f - 1.0f / 16777216.0f);
+    EXPECT_EQ(QtRandom::toUnit(0x800000FFu), 0.5f) << "bits below the resolution must not round up";
 
-TEST(Random, drawsSpreadEvenlyOverZeroToOne)
-{
-    QtRandom random;
-    random.seedFromClock();
-    constexpr int kDraws = 200000;
-    std::array<int, 10> bins{};
-    for (int i = 0; i < kDraws; ++i) {
-        const float r = random.next();
-        ASSERT_GE(r, 0.0f);
-        ASSERT_LT(r, 1.0f);
-        ++bins[static_cast<std::size_t>(r * 10.0f)];
-    }
-    // 20000 expected per tenth; the standard deviation is about 134.
-    for (int count : bins)
-        EXPECT_NEAR(count, kDraws / 10, 1000);
-}
-
-TEST(Random, seedsTakenAtDifferentMomentsGiveDifferentSequences)
-{
     QtRandom first;
     first.seedFromClock();
     QElapsedTimer timer;
@@ -47,11 +21,15 @@ TEST(Random, seedsTakenAtDifferentMomentsGiveDifferentSequences)
     }
     QtRandom second;
     second.seedFromClock();
+    EXPECT_NE((std::array{first.next(), first.next(), first.next()}),
+              (std::array{second.next(), second.next(), second.next()}));
 
-    std::array<float, 3> a{first.next(), first.next(), first.next()};
-    std::array<float, 3> b{second.next(), second.next(), second.next()};
-    EXPECT_NE(a, b);
-
-    QtRandom unseeded;
-    EXPECT_NE(a, (std::array<float, 3>{unseeded.next(), unseeded.next(), unseeded.next()}));
+    std::array<int, 10> bins{};
+    for (int i = 0; i < 200000; ++i) {
+        const float r = first.next();
+        ASSERT_TRUE(r >= 0.0f && r < 1.0f) << r;
+        ++bins[static_cast<std::size_t>(r * 10.0f)];
+    }
+    for (int count : bins)
+        EXPECT_NEAR(count, 20000, 1000);  // the standard deviation is about 134
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Helpers shared by the platform tests.
-#include <QByteArray>
+#include <QScopeGuard>
 #include <QString>
+#include <optional>
 #include <ostream>
 
 // Readable QString values in failure messages.
@@ -10,28 +11,10 @@ inline void PrintTo(const QString& text, std::ostream* os)
     *os << '"' << text.toStdString() << '"';
 }
 
-// Sets an environment variable for one test and puts the old value back afterwards.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : m_name(name)
-        , m_wasSet(qEnvironmentVariableIsSet(name))
-        , m_old(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnv()
-    {
-        if (m_wasSet)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* m_name;
-    bool m_wasSet;
-    QByteArray m_old;
-};
+// Sets an environment variable until the returned guard dies, which puts the old value back.
+[[nodiscard]] inline auto scopedEnv(const char* name, const QByteArray& value)
+{
+    const std::optional<QByteArray> old = qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+    qputenv(name, value);
+    return qScopeGuard([name, old] { old ? qputenv(name, *old) : qunsetenv(name); });
+}

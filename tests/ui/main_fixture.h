@@ -1,10 +1,7 @@
 #pragma once
-// The main window loaded and shown on the fake platform, with handles on its controls and a
-// way to fill in the details as a user would pick them.
-#include <QApplication>
+// The main window loaded and shown on fakes, with its inputs at hand.
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "appfixture.h"
@@ -13,20 +10,7 @@
 
 class MainWindowTest : public AppFixture {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        main = &registry.show<ui::frmMain>();
-        firstName = child<QLineEdit>(main, "txtFirstName");
-        middleName = child<QLineEdit>(main, "txtMiddleName");
-        lastName = child<QLineEdit>(main, "txtLastName");
-        month = child<QComboBox>(main, "cboMonth");
-        day = child<QComboBox>(main, "cboDate");
-        year = child<QComboBox>(main, "cboYear");
-        next = child<QPushButton>(main, "cmdNext");
-    }
-
-    // day 1..31, monthNumber 1..12, year 1900..2050: the list items a user would pick.
+    // Picks the list items a user would: day 1..31, month 1..12, year 1900..2050.
     void fill(const QString& first, const QString& last, int dayNumber, int monthNumber, int yearNumber)
     {
         firstName->setText(first);
@@ -36,30 +20,30 @@ protected:
         year->setCurrentIndex(yearNumber - 1900);
     }
 
-    ui::frmPersonalMonth* result() const { return registry.find<ui::frmPersonalMonth>(); }
-
-    QString resultText() const
+    QStringList inputs() const
     {
-        const ui::frmPersonalMonth* window = result();
-        return window == nullptr ? QString() : window->txtDisplay()->toPlainText();
+        return {firstName->text(),  middleName->text(),   lastName->text(),
+                day->currentText(), month->currentText(), year->currentText()};
     }
+
+    ui::frmPersonalMonth* result() const { return registry.find<ui::frmPersonalMonth>(); }
+    QString resultText() const { return result() ? result()->txtDisplay()->toPlainText() : QString(); }
 
     static QStringList visibleWindows()
     {
         QStringList names;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
+        for (QWidget* widget : QApplication::topLevelWidgets())
             if (widget->isVisible())
                 names << widget->objectName();
-        }
         return names;
     }
 
-    ui::frmMain* main = nullptr;
-    QLineEdit* firstName = nullptr;
-    QLineEdit* middleName = nullptr;
-    QLineEdit* lastName = nullptr;
-    QComboBox* month = nullptr;
-    QComboBox* day = nullptr;
-    QComboBox* year = nullptr;
-    QPushButton* next = nullptr;
+    ui::frmMain* main = &registry.show<ui::frmMain>();
+    QLineEdit* firstName = child<QLineEdit>(main, "txtFirstName");
+    QLineEdit* middleName = child<QLineEdit>(main, "txtMiddleName");
+    QLineEdit* lastName = child<QLineEdit>(main, "txtLastName");
+    QComboBox* month = child<QComboBox>(main, "cboMonth");
+    QComboBox* day = child<QComboBox>(main, "cboDate");
+    QComboBox* year = child<QComboBox>(main, "cboYear");
+    QPushButton* next = child<QPushButton>(main, "cmdNext");
 };

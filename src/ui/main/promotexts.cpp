@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QRegularExpression>
 
 #include "shell/modhelp.h"
 #include "ui/look.h"
@@ -11,9 +10,8 @@ namespace ui {
 
 QString ForumPromotionText()
 {
-    QString host = shell::SiteAddress(shell::Site::Main);
-    host.remove(QRegularExpression(QStringLiteral("^[a-z]+://")));
-    return QStringLiteral("Share your readings in our free online forum. Visit us at %1").arg(host);
+    return QStringLiteral("Share your readings in our free online forum. Visit us at %1")
+        .arg(shell::SiteHost(shell::Site::Main));
 }
 
 void StyleForumLabel(QLabel* label)

@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QUrl>
 #include <QWindow>
 #include <algorithm>
 
@@ -27,7 +26,7 @@ const QString kOffer = QStringLiteral(
 
 QString RightsNotice()
 {
-    const QString host = QUrl(shell::SiteAddress(shell::Site::Main)).host();
+    const QString host = shell::SiteHost(shell::Site::Main);
     return QStringLiteral("\u00A9 Orvane Softwares, %1. All rights reserved.").arg(host);
 }
 

@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
-#include <QUrl>
 
 #include "ui/linklabel.h"
 #include "ui/look.h"
@@ -121,7 +120,7 @@ bool MovesBetweenControls(const QFocusEvent& event)
 const QStringList& PromotionalLines()
 {
     static const QStringList lines = [] {
-        const QString site = QUrl(shell::SiteAddress(shell::Site::Main)).host();
+        const QString site = shell::SiteHost(shell::Site::Main);
         return QStringList{
             QStringLiteral("Orvane Softwares, such as this can be created and maintained only with your "
                            "support. The best way to support our forum is to visit %1 regularly and take "
@@ -207,7 +206,7 @@ void frmExitScreen::buildControls()
     m_Label2->setFont(Verdana(9.75, true));
 
     const QString checkCaption = QStringLiteral("Click Here To Visit ") +
-                                 QUrl(shell::SiteAddress(shell::Site::Main)).host() + QStringLiteral(" Now");
+                                 shell::SiteHost(shell::Site::Main) + QStringLiteral(" Now");
     m_Check1 = new QCheckBox(checkCaption, this);
     m_Check1->setObjectName(QStringLiteral("Check1"));
     m_Check1->setAccessibleName(checkCaption);
