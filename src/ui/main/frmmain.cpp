@@ -179,6 +179,7 @@ void frmMain::buildMenus()
     const auto menu = [bar](const char* name, const QString& caption) {
         QMenu* dropDown = bar->addMenu(caption);
         dropDown->setObjectName(QLatin1String(name));
+        dropDown->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
         return dropDown;
     };
 
