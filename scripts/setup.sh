@@ -8,7 +8,7 @@ VARODARA_PACKAGES=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-wayland
   libgtest-dev
   fonts-dejavu-core
-  xvfb xauth xdotool xclip xdg-utils dbus
+  xvfb xauth xdotool xdg-utils dbus
 )
 
 varodara_install_packages() {
