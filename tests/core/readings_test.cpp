@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "core/readings.h"
 
@@ -18,27 +19,23 @@ std::string Joined(int number)
     return text;
 }
 
-TEST(ResultText, ForThreeIsExactToTheByte)
+TEST(ResultText, ForThreeAndNineIsExactToTheByte)
 {
-    const std::string reading3 =
-        "This is the month of creativity. Maintain optimism and free your mind. You can start "
-        "anything new this month. Explore the artistic side of yourself. Invitations, friends and "
-        "social activities are in the air.";
-    EXPECT_EQ(Joined(3), "Your Varodara Zevaz Adavuv is: 3\r\n\r\n" + kExplanation + "\r\n\r\n" + reading3 +
-                             "\r\n\r\n\r\n\r\n");
-    const auto pieces = core::ResultTextPieces(3);
-    EXPECT_EQ(pieces[0], "Your Varodara Zevaz Adavuv is: 3\r\n\r\n");
-    EXPECT_EQ(pieces[3], "\r\n\r\n");
-}
-
-TEST(ResultText, ForNineIsExactToTheByte)
-{
-    const std::string reading9 =
-        "Don't try to stop anything, which is out of your reach, just like a storm that's unstoppable. "
-        "Work on social activities if you can. This is a good time to have a broad outlook as possible "
-        "on things, to put personal goals, achievements or needs to one side as much as you can.";
-    EXPECT_EQ(Joined(9), "Your Varodara Zevaz Adavuv is: 9\r\n\r\n" + kExplanation + "\r\n\r\n" + reading9 +
-                             "\r\n\r\n\r\n\r\n");
+    const std::pair<int, std::string> cases[] = {
+        {3, "This is the month of creativity. Maintain optimism and free your mind. You can start "
+            "anything new this month. Explore the artistic side of yourself. Invitations, friends and "
+            "social activities are in the air."},
+        {9, "Don't try to stop anything, which is out of your reach, just like a storm that's unstoppable. "
+            "Work on social activities if you can. This is a good time to have a broad outlook as possible "
+            "on things, to put personal goals, achievements or needs to one side as much as you can."},
+    };
+    for (const auto& [number, reading] : cases) {
+        const std::string heading = "Your Varodara Zevaz Adavuv is: " + std::to_string(number) + "\r\n\r\n";
+        EXPECT_EQ(Joined(number), heading + kExplanation + "\r\n\r\n" + reading + "\r\n\r\n\r\n\r\n");
+        const auto pieces = core::ResultTextPieces(number);
+        EXPECT_EQ(pieces[0], heading);
+        EXPECT_EQ(pieces[3], "\r\n\r\n");
+    }
 }
 
 TEST(MonthReading, KeysOutsideOneToNineGiveTheEmptyReading)
