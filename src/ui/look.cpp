@@ -95,6 +95,13 @@ QPixmap ProgramPixmap(int size)
     return pixmap;
 }
 
+void NameWindow(QWidget* window, const QString& objectName)
+{
+    window->setObjectName(objectName);
+    window->setWindowTitle(kWindowCaption);
+    window->setWindowIcon(ProgramIcon());
+}
+
 QIcon ProgramIcon()
 {
     QIcon icon;

@@ -50,6 +50,9 @@ void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text
 // A frame without caption: a sunken box around a group of controls.
 QFrame* MakeBoxFrame(QWidget* parent, const QString& accessibleName);
 
+// Every window of the program: its design name, the program's caption and icon.
+void NameWindow(QWidget* window, const QString& objectName);
+
 QIcon ProgramIcon();
 QPixmap ProgramPixmap(int size);
 

@@ -87,9 +87,7 @@ QString FromCore(std::string_view text)
 
 frmMain::frmMain(AppContext& context) : m_context(context)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kWindowCaption);
-    setWindowIcon(ProgramIcon());
+    NameWindow(this, QStringLiteral("frmMain"));
     buildControls();
     buildMenus();
     // The client area is fixed; the menu bar sits above it.

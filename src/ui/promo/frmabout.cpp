@@ -65,9 +65,7 @@ frmAbout::frmAbout(AppContext& context)
                                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_context(context)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(kWindowCaption);
-    setWindowIcon(ProgramIcon());
+    NameWindow(this, QStringLiteral("frmAbout"));
     setFont(Verdana(8.25));
     PaintColours(this, kHouseBlue, kWhite);
     SetClientSizeTwips(this, 6825, 3720);

@@ -169,9 +169,7 @@ frmExitScreen::frmExitScreen(AppContext& context)
       m_tellAFriend(context.help, context.platform.messages)
 {
     // Topmost from construction: changing window flags later would hide a shown window.
-    setObjectName(QStringLiteral("frmExitScreen"));
-    setWindowTitle(kWindowCaption);
-    setWindowIcon(ProgramIcon());
+    NameWindow(this, QStringLiteral("frmExitScreen"));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWhite);
     setPalette(palette);

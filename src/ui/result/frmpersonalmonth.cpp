@@ -16,9 +16,7 @@
 namespace ui {
 frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
 {
-    setObjectName(QStringLiteral("frmPersonalMonth"));
-    setWindowTitle(kWindowCaption);
-    setWindowIcon(ProgramIcon());
+    NameWindow(this, QStringLiteral("frmPersonalMonth"));
     setFont(Verdana(8.25));
     PaintColours(this, kHouseBlue, kWhite);
     SetClientSizeTwips(this, 6375, 5220);
