@@ -9,6 +9,8 @@ VARODARA_PACKAGES=(
   libgtest-dev
   fonts-dejavu-core
   xvfb xauth xdotool xdg-utils dbus
+  # Desktop install checks: validators, the package, Wayland and the accessibility bus
+  desktop-file-utils appstream lintian dpkg-dev file weston at-spi2-core python3-pyatspi
 )
 
 varodara_install_packages() {

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "app/commandline.h"
+#include "app/termination.h"
 #include "platform/qtservices.h"
 #include "shell/modhelp.h"
 #include "shell/program.h"
@@ -12,6 +14,9 @@
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> status = app::AnswerCommandLine(argc, argv))
+        return *status;
+
     const bool hasDisplay = !qEnvironmentVariableIsEmpty("DISPLAY") ||
                             !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
                             !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
@@ -22,6 +27,8 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // Docks and Wayland compositors match the windows to the desktop entry and its icon by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VARODARA_APP_ID));
     ui::InstallFontSubstitutes();
     QApplication::setWindowIcon(ui::ProgramIcon());
 
@@ -34,6 +41,7 @@ int main(int argc, char** argv)
     ui::AppWindows windows(context);
     shell::Program started(platform, help, windows, [] { QCoreApplication::exit(0); });
     program = &started;
+    app::EndOnTerminationSignal([&started] { started.EndProgram(); });
 
     started.StartProgram();
     if (started.ended())

@@ -1,0 +1,26 @@
+# The Debian package: `cpack` in a build folder (scripts/package.sh makes the release one).
+# Depends come from dpkg-shlibdeps, plus what the program starts or draws with but does not
+# link: xdg-open for web pages, the substitute fonts, and Qt's Wayland platform as a
+# recommendation.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ${VARODARA_PROGRAM})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Orvane Softwares")
+set(CPACK_PACKAGE_CONTACT ${VARODARA_MAINTAINER})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VARODARA_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION non-free/utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://${VARODARA_MAIN_HOST}")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# The first line is the synopsis, the rest the extended text (CPack indents it).
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "numerology desktop program: your personal month number
+OV Free Varodara Zevaz Adavuv works out a personal month number, a digit
+from 1 to 9, from a birth day, a birth month and the current month and
+year, and shows what the number stands for and a reading for the month.
+Menus and links open the maker's web pages in the default browser.")
+include(CPack)

@@ -1,0 +1,42 @@
+#include "app/termination.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace app {
+namespace {
+
+// Only write() is safe inside a signal handler; the event loop reads the other end.
+int g_signalSocket[2] = {-1, -1};
+
+void OnSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_signalSocket[0], &byte, 1);
+}
+
+}  // namespace
+
+void EndOnTerminationSignal(std::function<void()> end)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalSocket) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [end = std::move(end)] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t read = ::read(g_signalSocket[1], &byte, 1);
+        end();
+    });
+
+    struct sigaction action = {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+}  // namespace app

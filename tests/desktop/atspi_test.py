@@ -1,0 +1,131 @@
+#!/usr/bin/env python3
+"""What a screen reader receives: the real program's main window read over the AT-SPI bus.
+
+Runs inside a private D-Bus session on an X display. Starts the program with Qt's AT-SPI bridge
+forced on, finds its main window among the bus's applications, and checks that every named
+control of the main window is there with the role and the name a screen reader announces.
+"""
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+CAPTION = "OV Varodara Zevaz Adavuv v1.75"
+MAIN_HOST = sys.argv[2] if len(sys.argv) > 2 else ""
+
+# (role, name) of every named control of the main window, as the bridge hands them over.
+# Qt 6.4 on Linux names a drop-down list by its selected entry, whatever its accessible name.
+EXPECTED = {
+    ("frame", CAPTION),
+    ("menu bar", ""),
+    ("menu item", "File"),
+    ("menu item", "Next"),
+    ("menu item", "Exit"),
+    ("menu item", "Help"),
+    ("menu item", "Online Help"),
+    ("menu item", "Visit Us Online"),
+    ("menu item", "Check for Software Update"),
+    ("menu item", "About Software"),
+    ("menu item", "Donate"),
+    ("frame", "Forum"),
+    ("label", "Share your readings in our free online forum. Visit us at " + MAIN_HOST),
+    ("panel", "Please Fill In The Below Details:"),
+    ("label", "First Name"),
+    ("label", "Middle Name"),
+    ("label", "Last Name"),
+    ("text", "First Name"),
+    ("text", "Middle Name"),
+    ("text", "Last Name"),
+    ("frame", "Birth Date"),
+    ("combo box", "January"),
+    ("combo box", "1"),
+    ("combo box", "1900"),
+    ("push button", "Next"),
+    ("frame", "Offers"),
+    ("label", "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+              "Put your site's name &  link here. See \"Help\" for details.Click Here for more info on co-branding."),
+    ("label", "Home Business Opportunity. Start your own Internet business and make money online. "
+              "Get this software fully branded for your website. Click here for more details."),
+}
+
+
+def wait_for(seconds, probe):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def main_window(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for application in desktop:
+        if application is None or application.get_process_id() != pid:
+            continue
+        for window in application:
+            if window is not None and window.name == CAPTION and window.getRoleName() == "frame":
+                return window
+    return None
+
+
+def walk(accessible, seen):
+    seen.add((accessible.getRoleName(), accessible.name or ""))
+    for child in accessible:
+        if child is not None:
+            walk(child, seen)
+    return seen
+
+
+def main():
+    program = sys.argv[1]
+    dump = "--dump" in sys.argv[3:]
+    with tempfile.TemporaryDirectory() as root:
+        for folder in ("home", "config", "runtime", "cache"):
+            os.mkdir(os.path.join(root, folder), 0o700)
+        env = {
+            "PATH": os.environ["PATH"],
+            "DISPLAY": os.environ["DISPLAY"],
+            "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
+            "HOME": os.path.join(root, "home"),
+            "XDG_CONFIG_HOME": os.path.join(root, "config"),
+            "XDG_RUNTIME_DIR": os.path.join(root, "runtime"),
+            "XDG_CACHE_HOME": os.path.join(root, "cache"),
+            "LANG": "C.UTF-8",
+            "QT_QPA_PLATFORM": "xcb",
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+        }
+        for name in ("XAUTHORITY", "ASAN_OPTIONS", "UBSAN_OPTIONS"):
+            if name in os.environ:
+                env[name] = os.environ[name]
+        process = subprocess.Popen([program], env=env)
+        try:
+            window = wait_for(20, lambda: main_window(process.pid))
+            if window is None:
+                print("FAIL: the main window never appeared on the accessibility bus")
+                return 1
+            seen = walk(window, set())
+            if dump:
+                for role, name in sorted(seen):
+                    print(f"{role!r:20} {name!r}")
+            missing = sorted(EXPECTED - seen)
+            for role, name in missing:
+                print(f"FAIL: no {role} named {name!r}")
+            if not missing:
+                print(f"accessibility bus: all {len(EXPECTED)} controls found with role and name")
+            return 1 if missing else 0
+        finally:
+            process.send_signal(signal.SIGTERM)
+            try:
+                process.wait(10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The command line as a terminal user meets it, with no display at all (nor a Qt platform):
+# --help and --version answer and exit 0, other arguments are ignored, and a start without a
+# display says so in one line and exits 2.
+set -uo pipefail
+program="$1"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+failures=0
+
+# expect STATUS STDOUT-REGEX STDERR-REGEX [DISPLAY=...] -- ARGS...
+expect() {
+  local status="$1" out="$2" err="$3"
+  shift 3
+  local -a extra=()
+  while [ "$1" != -- ]; do extra+=("$1"); shift; done
+  shift
+  env -i PATH="$PATH" HOME="$scratch" ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} "${extra[@]}" \
+    "$program" "$@" >"$scratch/out" 2>"$scratch/err"
+  local got=$? stdout stderr
+  stdout="$(cat "$scratch/out")" stderr="$(cat "$scratch/err")"
+  if [ "$got" != "$status" ] || ! [[ "$stdout" =~ $out ]] || ! [[ "$stderr" =~ $err ]]; then
+    echo "FAIL: $* -> status $got (want $status)"
+    echo "  stdout: $stdout"
+    echo "  stderr: $stderr"
+    failures=$((failures + 1))
+  fi
+}
+
+# Regular expressions on the whole output; a trailing line break is not part of it.
+usage='^Usage: varodara \[OPTION\]'$'\n''.*--help.*--version'
+expect 0 '^varodara 1\.75$' '^$' -- --version
+expect 0 "$usage" '^$' -- --help
+expect 0 "$usage" '^$' -- -h
+# A launcher's field code before the option, and a display that does not exist: still answered.
+expect 0 '^varodara 1\.75' '^$' DISPLAY=:97 -- %U --version
+expect 2 '^$' '^varodara: no display found[^'$'\n'']*$' -- --unknown file.txt
+expect 2 '^$' 'no display found' --
+
+[ "$failures" -eq 0 ] && echo "command line: all cases passed"
+exit $((failures > 0))
