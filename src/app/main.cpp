@@ -10,7 +10,7 @@
 #include "shell/modhelp.h"
 #include "shell/program.h"
 #include "ui/look.h"
-#include "ui/main/appwindows.h"
+#include "app/appwindows.h"
 
 int main(int argc, char** argv)
 {
@@ -38,7 +38,7 @@ int main(int argc, char** argv)
     ui::WindowRegistry registry;
     shell::Program* program = nullptr;
     ui::AppContext context{platform, help, registry, [&program] { program->EndProgram(); }};
-    ui::AppWindows windows(context);
+    app::AppWindows windows(context);
     shell::Program started(platform, help, windows, [] { QCoreApplication::exit(0); });
     program = &started;
     app::EndOnTerminationSignal([&started] { started.EndProgram(); });

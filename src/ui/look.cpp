@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QFrame>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
@@ -55,6 +57,37 @@ QFont MsSansSerif(qreal points)
     return font;
 }
 
+QFont DefaultControlFont()
+{
+    QFont font = MsSansSerif(8.25);
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    return font;
+}
+
+namespace {
+
+bool Overflows(const QWidget* widget)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(widget); label != nullptr && label->wordWrap())
+        return label->heightForWidth(label->width()) > label->height();
+    return widget->sizeHint().width() > widget->width();
+}
+
+}  // namespace
+
+void ShrinkToFit(QWidget* widget, QFont font)
+{
+    constexpr qreal kSmallest = 6.0;
+    constexpr qreal kStep = 0.25;
+    widget->setFont(font);
+    while (Overflows(widget) && font.pointSizeF() - kStep >= kSmallest) {
+        font.setPointSizeF(font.pointSizeF() - kStep);
+        widget->setFont(font);
+    }
+}
+
 void PaintColours(QWidget* widget, const QColor& background, const QColor& text)
 {
     QPalette palette = widget->palette();
@@ -83,6 +116,17 @@ QFrame* MakeBoxFrame(QWidget* parent, const QString& accessibleName)
     frame->setFrameShadow(QFrame::Sunken);
     frame->setAccessibleName(accessibleName);
     return frame;
+}
+
+void StyleNavyFrame(QGroupBox* frame)
+{
+    frame->setAccessibleName(frame->title());
+    frame->setFont(Verdana(9.75, true));
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, kNavy);
+    palette.setColor(QPalette::WindowText, kWhite);
+    frame->setPalette(palette);
+    frame->setAutoFillBackground(true);
 }
 
 QPixmap ProgramPixmap(int size)

@@ -9,6 +9,7 @@
 
 class QAbstractButton;
 class QFrame;
+class QGroupBox;
 class QWidget;
 
 namespace ui {
@@ -32,6 +33,19 @@ constexpr QRect TwipsRect(int left, int top, int width, int height)
 
 // Sets the widget's geometry (relative to its parent) from twips.
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
+// The same, returning the widget so that a control is built, named and placed in one line.
+template <typename W>
+W* Place(W* widget, int left, int top, int width, int height)
+{
+    PlaceTwips(widget, left, top, width, height);
+    return widget;
+}
+template <typename W>
+W* Place(W* widget, const char* objectName, int left, int top, int width, int height)
+{
+    widget->setObjectName(QLatin1String(objectName));
+    return Place(widget, left, top, width, height);
+}
 // Fixes a window's client area to the given twips.
 void SetClientSizeTwips(QWidget* window, int width, int height);
 void CenterOnScreen(QWidget* window);
@@ -41,6 +55,12 @@ void CenterOnScreen(QWidget* window);
 void InstallFontSubstitutes();
 QFont Verdana(qreal points, bool bold = false, bool underline = false);
 QFont MsSansSerif(qreal points);
+// The font of controls whose design font is the system default. Every property is set so
+// that nothing of a frame's bold caption font is inherited.
+QFont DefaultControlFont();
+// The design's fonts are requested by name and a substitute of other metrics may stand in:
+// shrinks the control's font in small steps until its text fits its box, never below 6 pt.
+void ShrinkToFit(QWidget* widget, QFont font);
 
 // Background and text colour of a widget and its children, with the background filled.
 void PaintColours(QWidget* widget, const QColor& background, const QColor& text);
@@ -49,6 +69,8 @@ void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text
 
 // A frame without caption: a sunken box around a group of controls.
 QFrame* MakeBoxFrame(QWidget* parent, const QString& accessibleName);
+// The exit screen's frames: navy, with a white Verdana 9.75 pt bold caption.
+void StyleNavyFrame(QGroupBox* frame);
 
 // Every window of the program: its design name, the program's caption and icon.
 void NameWindow(QWidget* window, const QString& objectName);

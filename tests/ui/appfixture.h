@@ -11,7 +11,7 @@
 #include "fakes.h"
 #include "shell/modhelp.h"
 #include "shell/program.h"
-#include "ui/main/appwindows.h"
+#include "app/appwindows.h"
 
 class AppFixture : public ::testing::Test {
 protected:
@@ -55,7 +55,7 @@ protected:
                                if (program)
                                    program->EndProgram();
                            }};
-    ui::AppWindows windows{context};
+    app::AppWindows windows{context};
     int eventLoopEnds = 0;
 
     // Call from a test to have EndProgram really unload the windows (as in the program).

@@ -1,12 +1,12 @@
 #include "ui/main/frmmain.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -18,7 +18,8 @@
 #include "core/numerology.h"
 #include "core/validation.h"
 #include "ui/look.h"
-#include "ui/main/promotexts.h"
+#include "ui/main/mainmenus.h"
+#include "ui/promotexts.h"
 #include "ui/promo/frmabout.h"
 #include "ui/promo/frmexitscreen.h"
 #include "ui/result/frmpersonalmonth.h"
@@ -36,14 +37,6 @@ constexpr int kMonthsInList = 12;
 
 // A modHelp operation that opens one of the maker's pages.
 using OpenPage = void (shell::modHelp::*)();
-
-template <typename W>
-W* Place(W* widget, const char* objectName, int left, int top, int width, int height)
-{
-    widget->setObjectName(QLatin1String(objectName));
-    PlaceTwips(widget, left, top, width, height);
-    return widget;
-}
 
 QLineEdit* MakeNameBox(QWidget* parent, const QString& accessibleName)
 {
@@ -89,7 +82,10 @@ frmMain::frmMain(AppContext& context) : m_context(context)
 {
     NameWindow(this, QStringLiteral("frmMain"));
     buildControls();
-    buildMenus();
+    const MainMenuActions menus = BuildMainMenus(menuBar(), m_context.help);
+    connect(menus.mnuNext, &QAction::triggered, this, &frmMain::mnuNext_Click);
+    connect(menus.mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+    connect(menus.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     // The client area is fixed; the menu bar sits above it.
     setFixedSize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
 }
@@ -103,25 +99,25 @@ void frmMain::buildControls()
     SetClientSizeTwips(client, kClientWidth, kClientHeight);
     setCentralWidget(client);
 
-    QFrame* frame2 = Place(MakeBoxFrame(client, tr("Forum")), "Frame2", 80, 0, 6255, 615);
-    m_Label61 = Place(new LinkLabel(ForumPromotionText(), frame2), "Label61", 50, 140, 6120, 585);
-    StyleForumLabel(m_Label61);
+    QFrame* forumFrame = Place(MakeBoxFrame(client, tr("Forum")), "Frame2", 80, 0, 6255, 615);
+    m_forumLink = Place(new LinkLabel(ForumPromotionText(), forumFrame), "Label61", 50, 140, 6120, 585);
+    StyleForumLabel(m_forumLink);
 
-    auto* fraName = Place(new QGroupBox(tr("Please Fill In The Below Details:"), client), "fraName", 80, 720, 6255,
-                          1605);
-    fraName->setFont(Verdana(8.25, true));
+    auto* detailsFrame = Place(new QGroupBox(tr("Please Fill In The Below Details:"), client), "fraName", 80, 720,
+                               6255, 1605);
+    detailsFrame->setFont(Verdana(8.25, true));
     // The caption labels size themselves to their text; only their place is fixed.
-    for (QLabel* caption : {Place(MakeCaption(tr("First Name"), fraName), "Label1", 120, 240, 750, 195),
-                            Place(MakeCaption(tr("Middle Name"), fraName), "Label4", 2160, 240, 1095, 195),
-                            Place(MakeCaption(tr("Last Name"), fraName), "Label5", 4200, 240, 765, 195)})
+    for (QLabel* caption : {Place(MakeCaption(tr("First Name"), detailsFrame), "Label1", 120, 240, 750, 195),
+                            Place(MakeCaption(tr("Middle Name"), detailsFrame), "Label4", 2160, 240, 1095, 195),
+                            Place(MakeCaption(tr("Last Name"), detailsFrame), "Label5", 4200, 240, 765, 195)})
         caption->adjustSize();
-    m_txtFirstName = Place(MakeNameBox(fraName, tr("First Name")), "txtFirstName", 90, 450, 1905, 345);
-    m_txtMiddleName = Place(MakeNameBox(fraName, tr("Middle Name")), "txtMiddleName", 2115, 450, 1965, 345);
-    m_txtLastName = Place(MakeNameBox(fraName, tr("Last Name")), "txtLastName", 4200, 450, 1935, 345);
+    m_txtFirstName = Place(MakeNameBox(detailsFrame, tr("First Name")), "txtFirstName", 90, 450, 1905, 345);
+    m_txtMiddleName = Place(MakeNameBox(detailsFrame, tr("Middle Name")), "txtMiddleName", 2115, 450, 1965, 345);
+    m_txtLastName = Place(MakeNameBox(detailsFrame, tr("Last Name")), "txtLastName", 4200, 450, 1935, 345);
     for (QLineEdit* box : {m_txtFirstName, m_txtMiddleName, m_txtLastName})
         box->installEventFilter(this);
 
-    QFrame* fraBirthDay = Place(MakeBoxFrame(fraName, tr("Birth Date")), "fraBirthDay", 120, 840, 6045, 645);
+    QFrame* fraBirthDay = Place(MakeBoxFrame(detailsFrame, tr("Birth Date")), "fraBirthDay", 120, 840, 6045, 645);
     fraBirthDay->setFont(Verdana(8.25, true));
     m_cboMonth = Place(MakeList(fraBirthDay, tr("Birth Month")), "cboMonth", 120, 210, 1455, 315);
     m_cboDate = Place(MakeList(fraBirthDay, tr("Birth Day")), "cboDate", 1760, 210, 855, 315);
@@ -129,10 +125,10 @@ void frmMain::buildControls()
     m_cmdNext = Place(MakeButton(tr("&Next"), fraBirthDay), "cmdNext", 3960, 210, 1965, 315);
     connect(m_cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
 
-    QFrame* frame5 = Place(MakeBoxFrame(client, tr("Offers")), "Frame5", 80, 2400, 6255, 975);
+    QFrame* offersFrame = Place(MakeBoxFrame(client, tr("Offers")), "Frame5", 80, 2400, 6255, 975);
     // Built in this order so that the fully-branded offer lies in front.
-    m_lblCobrand = Place(new LinkLabel(kCoBrandCaption, frame5), "lblCobrand", 240, 240, 5865, 615);
-    m_lblFullBrand = Place(new LinkLabel(kFullBrandCaption, frame5), "lblFullBrand", 240, 240, 5865, 615);
+    m_lblCobrand = Place(new LinkLabel(kCoBrandCaption, offersFrame), "lblCobrand", 240, 240, 5865, 615);
+    m_lblFullBrand = Place(new LinkLabel(kFullBrandCaption, offersFrame), "lblFullBrand", 240, 240, 5865, 615);
     StylePromoLabel(m_lblCobrand);
     StylePromoLabel(m_lblFullBrand);
 
@@ -147,7 +143,7 @@ void frmMain::buildControls()
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
 
     const std::pair<LinkLabel*, OpenPage> labelLinks[] = {
-        {m_Label61, &shell::modHelp::OpenHomePage},
+        {m_forumLink, &shell::modHelp::OpenHomePage},
         {m_lblCobrand, &shell::modHelp::OpenCoBrandPage},
         {m_lblFullBrand, &shell::modHelp::OpenFullyBrandedPage},
     };
@@ -156,60 +152,6 @@ void frmMain::buildControls()
     for (const auto& link : labelLinks) {
         const OpenPage open = link.second;
         connect(link.first, &LinkLabel::clicked, this, [this, open] { std::invoke(open, m_context.help); });
-    }
-}
-
-void frmMain::buildMenus()
-{
-    QMenuBar* bar = menuBar();
-    const auto item = [this](QWidget* owner, const char* name, const QString& caption) {
-        auto* action = new QAction(caption, this);
-        action->setObjectName(QLatin1String(name));
-        owner->addAction(action);
-        return action;
-    };
-    const auto separator = [this](QWidget* owner, const char* name) {
-        auto* action = new QAction(this);
-        action->setObjectName(QLatin1String(name));
-        action->setSeparator(true);
-        owner->addAction(action);
-    };
-    const auto menu = [bar](const char* name, const QString& caption) {
-        QMenu* dropDown = bar->addMenu(caption);
-        dropDown->setObjectName(QLatin1String(name));
-        dropDown->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-        return dropDown;
-    };
-
-    QMenu* nuFile = menu("nuFile", tr("&File"));
-    QAction* mnuNext = item(nuFile, "mnuNext", tr("&Next"));
-    QAction* mnuExit = item(nuFile, "mnuExit", tr("E&xit"));
-    QMenu* mnuHelp = menu("mnuHelp", tr("&Help"));
-    QAction* mnuOnline = item(mnuHelp, "mnuOnline", tr("&Online Help"));
-    QAction* mnuVisit = item(mnuHelp, "mnuVisit", tr("&Visit Us Online"));
-    separator(mnuHelp, "mnuFileSep1");
-    QAction* mnuUpdate = item(mnuHelp, "mnuUpdate", tr("&Check for Software Update"));
-    separator(mnuHelp, "mnuFileSep2");
-    QAction* mnuAbout = item(mnuHelp, "mnuAbout", tr("&About Software"));
-    // Commands directly on the bar: they act on click, without a drop-down.
-    QAction* mnuDonate = item(bar, "mnuDonate", tr("&Donate"));
-    QAction* mkmoney = item(bar, "mkmoney", tr("Make Money &Online"));
-    mkmoney->setVisible(false);
-
-    connect(mnuNext, &QAction::triggered, this, &frmMain::mnuNext_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-
-    const std::pair<QAction*, OpenPage> menuLinks[] = {
-        {mnuOnline, &shell::modHelp::OpenOnlineHelp},
-        {mnuVisit, &shell::modHelp::OpenHomePage},
-        {mnuUpdate, &shell::modHelp::OpenDownloadPage},
-        {mnuDonate, &shell::modHelp::OpenDonatePage},
-        {mkmoney, &shell::modHelp::OpenFullyBrandedPage},
-    };
-    for (const auto& link : menuLinks) {
-        const OpenPage open = link.second;
-        connect(link.first, &QAction::triggered, this, [this, open] { std::invoke(open, m_context.help); });
     }
 }
 
@@ -242,14 +184,8 @@ bool frmMain::ValidateDetails()
     const std::string dateText = m_cboDate->currentText().toStdString();
     const std::string monthText = m_cboMonth->currentText().toStdString();
     const std::string yearText = m_cboYear->currentText().toStdString();
-    const core::BirthDetails details{firstName,
-                                     lastName,
-                                     dateText,
-                                     monthText,
-                                     yearText,
-                                     m_cboDate->currentIndex(),
-                                     m_cboMonth->currentIndex(),
-                                     m_cboYear->currentText().toInt()};
+    const core::BirthDetails details{firstName, lastName, dateText, monthText, yearText, m_cboDate->currentIndex(),
+                                     m_cboMonth->currentIndex(), m_cboYear->currentText().toInt()};
     const std::optional<core::DetailsProblem> problem = core::ValidateBirthDetails(details);
     if (!problem)
         return true;
@@ -258,28 +194,15 @@ bool frmMain::ValidateDetails()
     message.text = FromCore(problem->message);
     m_context.platform.messages.show(message);
 
-    QWidget* focus = nullptr;
-    switch (problem->focus) {
-    case core::DetailsField::FirstName:
-        focus = m_txtFirstName;
-        break;
-    case core::DetailsField::LastName:
-        focus = m_txtLastName;
-        break;
-    case core::DetailsField::BirthDate:
-        focus = m_cboDate;
-        break;
-    case core::DetailsField::BirthMonth:
-        focus = m_cboMonth;
-        break;
-    case core::DetailsField::BirthYear:
-        focus = m_cboYear;
-        break;
-    case core::DetailsField::None:
-        break;
+    const std::pair<core::DetailsField, QWidget*> controls[] = {
+        {core::DetailsField::FirstName, m_txtFirstName}, {core::DetailsField::LastName, m_txtLastName},
+        {core::DetailsField::BirthDate, m_cboDate},      {core::DetailsField::BirthMonth, m_cboMonth},
+        {core::DetailsField::BirthYear, m_cboYear},
+    };
+    for (const auto& [field, control] : controls) {
+        if (field == problem->focus)
+            control->setFocus();
     }
-    if (focus != nullptr)
-        focus->setFocus();
     return false;
 }
 

@@ -8,7 +8,7 @@
 
 #include "ui/form.h"
 #include "ui/linklabel.h"
-#include "ui/main/appcontext.h"
+#include "ui/appcontext.h"
 
 class QComboBox;
 class QKeyEvent;
@@ -42,7 +42,6 @@ protected:
 
 private:
     void buildControls();
-    void buildMenus();
     // Typed a-z becomes A-Z before it reaches the name box; true when the key was replaced.
     bool txtName_KeyPress(QObject* box, QKeyEvent* event);
 
@@ -55,7 +54,7 @@ private:
     QComboBox* m_cboYear = nullptr;
     QPushButton* m_cmdNext = nullptr;
     QPushButton* m_cmdExit = nullptr;
-    LinkLabel* m_Label61 = nullptr;
+    LinkLabel* m_forumLink = nullptr;
     LinkLabel* m_lblCobrand = nullptr;
     LinkLabel* m_lblFullBrand = nullptr;
     bool m_shownBefore = false;

@@ -70,12 +70,12 @@ frmAbout::frmAbout(AppContext& context)
     PaintColours(this, kHouseBlue, kWhite);
     SetClientSizeTwips(this, 6825, 3720);
 
-    auto* picture1 = new QLabel(this);
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setAccessibleName(tr("Program icon"));
-    picture1->setPixmap(ProgramPixmap(32));
-    picture1->move(TwipsRect(120, 120, 0, 0).topLeft());
-    picture1->adjustSize();
+    auto* programIcon = new QLabel(this);
+    programIcon->setObjectName(QStringLiteral("Picture1"));
+    programIcon->setAccessibleName(tr("Program icon"));
+    programIcon->setPixmap(ProgramPixmap(32));
+    programIcon->move(TwipsRect(120, 120, 0, 0).topLeft());
+    programIcon->adjustSize();
 
     auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -86,12 +86,12 @@ frmAbout::frmAbout(AppContext& context)
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* line1 = new QFrame(this);
-    line1->setObjectName(QStringLiteral("Line1"));
-    line1->setAccessibleName(tr("Separator"));
-    line1->setFrameShape(QFrame::NoFrame);
-    PaintColours(line1, kWhite, kWhite);
-    line1->setGeometry(Twips(-60), Twips(3150), Twips(6840 + 60), 2);
+    auto* separatorLine = new QFrame(this);
+    separatorLine->setObjectName(QStringLiteral("Line1"));
+    separatorLine->setAccessibleName(tr("Separator"));
+    separatorLine->setFrameShape(QFrame::NoFrame);
+    PaintColours(separatorLine, kWhite, kWhite);
+    separatorLine->setGeometry(Twips(-60), Twips(3150), Twips(6840 + 60), 2);
 
     MakeLabel(this, "Label1", kDescription + QStringLiteral("  ") + RightsNotice(), Verdana(8.25))
         ->setGeometry(TwipsRect(840, 480, 5655, 1275));

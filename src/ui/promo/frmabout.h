@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "ui/form.h"
-#include "ui/main/appcontext.h"
+#include "ui/appcontext.h"
 
 namespace ui {
 

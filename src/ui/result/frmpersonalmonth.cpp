@@ -10,7 +10,7 @@
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/main/frmmain.h"
-#include "ui/main/promotexts.h"
+#include "ui/promotexts.h"
 #include "ui/promo/frmexitscreen.h"
 
 namespace ui {
@@ -21,13 +21,13 @@ frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
     PaintColours(this, kHouseBlue, kWhite);
     SetClientSizeTwips(this, 6375, 5220);
 
-    QFrame* frame2 = MakeBoxFrame(this, tr("Forum"));
-    frame2->setObjectName(QStringLiteral("Frame2"));
-    PlaceTwips(frame2, 60, 0, 6300, 615);
-    auto* label61 = new LinkLabel(ForumPromotionText(), frame2);
-    label61->setObjectName(QStringLiteral("Label61"));
-    StyleForumLabel(label61);
-    PlaceTwips(label61, 120, 135, 6120, 585);
+    QFrame* forumFrame = MakeBoxFrame(this, tr("Forum"));
+    forumFrame->setObjectName(QStringLiteral("Frame2"));
+    PlaceTwips(forumFrame, 60, 0, 6300, 615);
+    auto* forumLink = new LinkLabel(ForumPromotionText(), forumFrame);
+    forumLink->setObjectName(QStringLiteral("Label61"));
+    StyleForumLabel(forumLink);
+    PlaceTwips(forumLink, 120, 135, 6120, 585);
 
     m_txtDisplay = new QPlainTextEdit(this);
     m_txtDisplay->setObjectName(QStringLiteral("txtDisplay"));
@@ -53,21 +53,21 @@ frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
     StyleButton(m_cmdback, kHouseBlue);
     connect(m_cmdback, &QPushButton::clicked, this, &frmPersonalMonth::cmdback_Click);
 
-    QFrame* frame5 = MakeBoxFrame(this, tr("Offers"));
-    frame5->setObjectName(QStringLiteral("Frame5"));
-    PlaceTwips(frame5, 60, 4200, 6300, 975);
-    auto* lblCobrand = new LinkLabel(kCoBrandCaption, frame5);
+    QFrame* offersFrame = MakeBoxFrame(this, tr("Offers"));
+    offersFrame->setObjectName(QStringLiteral("Frame5"));
+    PlaceTwips(offersFrame, 60, 4200, 6300, 975);
+    auto* lblCobrand = new LinkLabel(kCoBrandCaption, offersFrame);
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
     StylePromoLabel(lblCobrand);
     PlaceTwips(lblCobrand, 255, 240, 5865, 615);
-    auto* lblFullBrand = new LinkLabel(kFullBrandCaption, frame5);
+    auto* lblFullBrand = new LinkLabel(kFullBrandCaption, offersFrame);
     lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
     StylePromoLabel(lblFullBrand);
     PlaceTwips(lblFullBrand, 255, 240, 5865, 615);
     // The fully-branded offer is the one shown and clicked here.
     lblFullBrand->raise();
 
-    connect(label61, &LinkLabel::clicked, this, [this] { m_context.help.OpenHomePage(); });
+    connect(forumLink, &LinkLabel::clicked, this, [this] { m_context.help.OpenHomePage(); });
     connect(lblCobrand, &LinkLabel::clicked, this, [this] { m_context.help.OpenCoBrandPage(); });
     connect(lblFullBrand, &LinkLabel::clicked, this, [this] { m_context.help.OpenFullyBrandedPage(); });
 

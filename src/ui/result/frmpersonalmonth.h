@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "ui/form.h"
-#include "ui/main/appcontext.h"
+#include "ui/appcontext.h"
 
 class QPushButton;
 

@@ -1,15 +1,20 @@
-#include "ui/main/appwindows.h"
+#include "app/appwindows.h"
 
 #include "ui/main/frmmain.h"
 #include "ui/promo/frmabout.h"
 #include "ui/promo/frmexitscreen.h"
 #include "ui/result/frmpersonalmonth.h"
 
-namespace ui {
+namespace app {
 
-AppWindows::AppWindows(AppContext& context) : m_context(context)
+using ui::frmAbout;
+using ui::frmExitScreen;
+using ui::frmMain;
+using ui::frmPersonalMonth;
+
+AppWindows::AppWindows(ui::AppContext& context) : m_context(context)
 {
-    WindowRegistry& windows = context.windows;
+    ui::WindowRegistry& windows = context.windows;
     windows.define<frmMain>([&context] { return new frmMain(context); });
     windows.define<frmPersonalMonth>([&context] { return new frmPersonalMonth(context); });
     windows.define<frmExitScreen>([&context] { return new frmExitScreen(context); });
@@ -38,4 +43,4 @@ void AppWindows::unloadAllWindows()
     m_context.windows.unloadAll();
 }
 
-}  // namespace ui
+}  // namespace app

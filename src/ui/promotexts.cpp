@@ -1,4 +1,4 @@
-#include "ui/main/promotexts.h"
+#include "ui/promotexts.h"
 
 #include <QApplication>
 #include <QLabel>

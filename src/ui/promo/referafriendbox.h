@@ -1,0 +1,58 @@
+#pragma once
+// The exit screen's Refer A Friend frame: five text boxes with placeholders, the space filter
+// of the two address boxes, and the submit button.
+//   text boxes -> GotFocus / LostFocus (placeholders); txtEmail, txtFriendEmail -> KeyPress
+//   cmdSubmit -> modTellAFriend::StoreFields -> CheckReferralAddresses -> SendReferral
+#include <QGroupBox>
+#include <QList>
+#include <vector>
+
+#include "ui/promo/modtellafriend.h"
+
+class QKeyEvent;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace ui {
+
+class ReferAFriendBox : public QGroupBox {
+    Q_OBJECT
+public:
+    ReferAFriendBox(shell::modHelp& help, platform::MessageBoxService& messages, QWidget* parent);
+
+    void cmdSubmit_Click();
+
+    // The frame's controls in the order the Tab key visits them.
+    QList<QWidget*> tabOrder() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct PlaceholderBox {
+        QWidget* box;
+        QString placeholder;
+    };
+
+    void TextBox_GotFocus(const PlaceholderBox& box);
+    void TextBox_LostFocus(const PlaceholderBox& box);
+    // txtEmail and txtFriendEmail: true when the key press was a typed space, now refused.
+    bool AddressBox_KeyPress(QWidget* box, const QKeyEvent& event);
+
+    platform::MessageBoxService& m_messages;
+    modTellAFriend m_tellAFriend;
+
+    QLineEdit* m_txtName = nullptr;
+    QLineEdit* m_txtEmail = nullptr;
+    QLineEdit* m_txtFriendName = nullptr;
+    QLineEdit* m_txtFriendEmail = nullptr;
+    QPushButton* m_cmdSubmit = nullptr;
+    QPlainTextEdit* m_txtMessage = nullptr;
+    std::vector<PlaceholderBox> m_placeholderBoxes;
+};
+
+// The message box's text as the form sends it: each line break read back as CR LF.
+QString MessageBoxText(const QPlainTextEdit& box);
+
+}  // namespace ui
