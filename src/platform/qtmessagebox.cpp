@@ -1,7 +1,10 @@
 #include "platform/qtmessagebox.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace platform {
 
@@ -13,14 +16,37 @@ QString QtMessageBox::displayText(const QString& text)
     return result;
 }
 
+int QtMessageBox::titleWidth(const QString& title, const QFont& font)
+{
+    // The desktop draws the caption, in a font of its own, usually bold, beside the window
+    // icon and up to three buttons.
+    constexpr int kTitleBarButtons = 4;
+    QFont bold = font;
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    return metrics.horizontalAdvance(title) + kTitleBarButtons * (metrics.height() + 12);
+}
+
+Qt::WindowFlags QtMessageBox::windowFlags(const QWidget* parent, Qt::WindowFlags flags)
+{
+    // Without a window of ours to sit on (a second copy's message, say), or above a window
+    // that stays on top, the box would open hidden behind other windows.
+    if (parent == nullptr || parent->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        flags |= Qt::WindowStaysOnTopHint;
+    return flags;
+}
+
 MessageAnswer QtMessageBox::show(const MessageRequest& request)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QWidget* parent = QApplication::activeWindow();
+    QMessageBox box(parent);
     box.setWindowTitle(request.title);
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(request.text));
     box.setIcon(request.icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information);
     box.setWindowModality(Qt::ApplicationModal);
+    // After the modality: setting it gives the box a dialog's flags afresh.
+    box.setWindowFlags(windowFlags(parent, box.windowFlags()));
     if (request.buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -29,6 +55,11 @@ MessageAnswer QtMessageBox::show(const MessageRequest& request)
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
+    }
+    // The box sizes itself to its text: a short message would cut its caption short.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(titleWidth(request.title, box.font()), 0, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     }
     box.exec();
 

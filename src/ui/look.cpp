@@ -1,15 +1,20 @@
 #include "ui/look.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <QSvgRenderer>
 #include <QWidget>
+#include <limits>
 
 namespace ui {
 
@@ -28,9 +33,17 @@ void CenterOnScreen(QWidget* window)
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    // A window's move() places its frame's top-left corner.
+    window->move(PlaceOnScreen(window->frameGeometry().size(), screen->availableGeometry()));
+}
+
+QPoint PlaceOnScreen(const QSize& frame, const QRect& available)
+{
+    const auto axis = [](int start, int length, int size) {
+        return size > length ? start : start + (length - size) / 2;
+    };
+    return {axis(available.x(), available.width(), frame.width()),
+            axis(available.y(), available.height(), frame.height())};
 }
 
 void InstallFontSubstitutes()
@@ -107,6 +120,30 @@ void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text
                                          "QPushButton:focus { border-color: %4; }")
                               .arg(face.name(), text.name(), face.lighter(130).name(),
                                    face.darker(160).name()));
+}
+
+void StyleList(QComboBox* list)
+{
+    const QString edge = kHouseBlue.darker(140).name();
+    list->setStyleSheet(QStringLiteral("QComboBox { background-color: %1; color: %2; border: 1px solid %3;"
+                                       " padding: 0px 4px; }"
+                                       "QComboBox:focus { border-color: %4; }"
+                                       "QComboBox::drop-down { border-left: 1px solid %3; width: 14px; }"
+                                       "QComboBox::down-arrow { image: url(:/listarrow.svg); width: 8px;"
+                                       " height: 5px; }"
+                                       "QComboBox QAbstractItemView { background-color: %1; color: %2;"
+                                       " selection-background-color: %4; selection-color: %2; }")
+                            .arg(kHouseBlue.name(), kWhite.name(), edge, kNavy.name()));
+}
+
+void ClickOnEnter(QPushButton* button)
+{
+    button->setAutoDefault(true);
+}
+
+void LiftLengthLimit(QLineEdit* box)
+{
+    box->setMaxLength(std::numeric_limits<int>::max());
 }
 
 QFrame* MakeBoxFrame(QWidget* parent, const QString& accessibleName)

@@ -8,8 +8,11 @@
 #include <QString>
 
 class QAbstractButton;
+class QComboBox;
 class QFrame;
 class QGroupBox;
+class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace ui {
@@ -49,6 +52,10 @@ W* Place(W* widget, const char* objectName, int left, int top, int width, int he
 // Fixes a window's client area to the given twips.
 void SetClientSizeTwips(QWidget* window, int width, int height);
 void CenterOnScreen(QWidget* window);
+// Where a window of the given frame size goes in the screen's available area: centred, but on
+// an axis where it is larger than the area its top-left corner stays inside the area, so that
+// its caption and close box can be reached.
+QPoint PlaceOnScreen(const QSize& frame, const QRect& available);
 
 // Verdana and MS Sans Serif are requested by name; substitutes of close metrics stand in
 // where they are not installed. Call once after the application object exists.
@@ -66,6 +73,16 @@ void ShrinkToFit(QWidget* widget, QFont font);
 void PaintColours(QWidget* widget, const QColor& background, const QColor& text);
 // Buttons drawn in "graphical style": the face colour shows on every platform style.
 void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text = kWhite);
+
+// Drop-down lists in the house colours, the open list as well.
+void StyleList(QComboBox* list);
+
+// Enter and Return on the focused button click it, as on the desktop. Outside a dialog Qt's
+// buttons ignore both unless they are auto-default; no window-wide default comes of it.
+void ClickOnEnter(QPushButton* button);
+
+// Text boxes take text of any length (Qt stops at 32767 characters by default).
+void LiftLengthLimit(QLineEdit* box);
 
 // A frame without caption: a sunken box around a group of controls.
 QFrame* MakeBoxFrame(QWidget* parent, const QString& accessibleName);

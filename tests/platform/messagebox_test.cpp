@@ -48,6 +48,13 @@ TEST(MessageBox, showsTheRequestAndReturnsTheAnswer)
                 EXPECT_EQ(box->standardButtons(),
                           yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok));
                 EXPECT_EQ(box->defaultButton(), box->button(yesNo ? QMessageBox::Yes : QMessageBox::Ok));
+                // No window of ours lies under it: it must not open hidden behind others.
+                EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+                // The short text must not cut the caption: room for it in bold and three buttons.
+                QFont bold = box->font();
+                bold.setBold(true);
+                const QFontMetrics metrics(bold);
+                EXPECT_GE(box->width(), metrics.horizontalAdvance(c.title) + 3 * metrics.height());
                 if (c.click == QMessageBox::NoButton)
                     QTest::keyClick(box, Qt::Key_Escape);
                 else
@@ -63,4 +70,15 @@ TEST(MessageBox, showsTheRequestAndReturnsTheAnswer)
                   c.answer);
         EXPECT_TRUE(seen);
     }
+}
+
+TEST(MessageBox, staysOnTopWithoutAWindowUnderItOrAboveOneThatDoes)
+{
+    QWidget ordinary;
+    QWidget topmost(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    const QWidget* noWindow = nullptr;
+    const Qt::WindowFlags dialog = Qt::Dialog | Qt::WindowTitleHint;
+    EXPECT_TRUE(platform::QtMessageBox::windowFlags(noWindow, dialog).testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(platform::QtMessageBox::windowFlags(&ordinary, dialog).testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(platform::QtMessageBox::windowFlags(&topmost, dialog).testFlag(Qt::WindowStaysOnTopHint));
 }

@@ -23,6 +23,8 @@ QStringList Captions(const QWidget* owner)
 TEST_F(MainMenus, barAndDropDownsReadInDisplayOrder)
 {
     EXPECT_EQ(Captions(main->menuBar()), QStringList({"&File", "&Help", "&Donate", "Make Money &Online"}));
+    // A global menu would carry off the drop-downs only, and Donate would be lost.
+    EXPECT_FALSE(main->menuBar()->isNativeMenuBar());
     EXPECT_FALSE(child<QAction>(main, "mkmoney")->isVisible());
     EXPECT_EQ(Captions(child<QMenu>(main, "nuFile")), QStringList({"&Next", "E&xit"}));
     EXPECT_EQ(Captions(child<QMenu>(main, "mnuHelp")), QStringList({"&Online Help", "&Visit Us Online", "-",

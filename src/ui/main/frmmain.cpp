@@ -43,6 +43,7 @@ QLineEdit* MakeNameBox(QWidget* parent, const QString& accessibleName)
     auto* box = new QLineEdit(parent);
     box->setFont(Verdana(8.25));
     box->setAccessibleName(accessibleName);
+    LiftLengthLimit(box);
     return box;
 }
 
@@ -59,6 +60,7 @@ QComboBox* MakeList(QWidget* parent, const QString& accessibleName)
     list->setEditable(false);
     list->setFont(Verdana(8.25));
     list->setAccessibleName(accessibleName);
+    StyleList(list);
     return list;
 }
 
@@ -68,6 +70,7 @@ QPushButton* MakeButton(const QString& caption, QWidget* parent)
     button->setFont(Verdana(8.25));
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     StyleButton(button, kHouseBlue);
+    ClickOnEnter(button);
     return button;
 }
 

@@ -113,6 +113,7 @@ void frmExitScreen::buildControls()
     m_cmdClose = Place(new QPushButton(tr("E&xit"), this), "cmdClose", 6000, 2760, 1245, 375);
     m_cmdClose->setAccessibleName(tr("Exit"));
     ShrinkToFit(m_cmdClose, DefaultControlFont());
+    ClickOnEnter(m_cmdClose);
     connect(m_cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
 
     m_referFrame = Place(new ReferAFriendBox(m_context.help, m_context.platform.messages, this), 120, 3240, 7065,

@@ -22,6 +22,7 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QString& placeho
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(placeholder);
     box->setFont(DefaultControlFont());
+    LiftLengthLimit(box);
     // The frame's navy must not reach the box's own frame drawing.
     box->setPalette(QApplication::palette(box));
     return box;
@@ -78,6 +79,7 @@ ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxServi
     m_cmdSubmit->setPalette(QApplication::palette(m_cmdSubmit));
     PlaceTwips(m_cmdSubmit, 1920, 1080, 3375, 285);
     ShrinkToFit(m_cmdSubmit, Verdana(8.25, true));
+    ClickOnEnter(m_cmdSubmit);
     connect(m_cmdSubmit, &QPushButton::clicked, this, &ReferAFriendBox::cmdSubmit_Click);
 
     // Lies below the frame's bottom edge, so it is out of sight; it still takes the focus in

@@ -51,6 +51,7 @@ frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
     m_cmdback->setAccessibleName(tr("Back"));
     PlaceTwips(m_cmdback, 5250, 3780, 1095, 375);
     StyleButton(m_cmdback, kHouseBlue);
+    ClickOnEnter(m_cmdback);
     connect(m_cmdback, &QPushButton::clicked, this, &frmPersonalMonth::cmdback_Click);
 
     QFrame* offersFrame = MakeBoxFrame(this, tr("Offers"));
