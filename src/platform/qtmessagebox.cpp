@@ -18,8 +18,8 @@ QString QtMessageBox::displayText(const QString& text)
 
 int QtMessageBox::titleWidth(const QString& title, const QFont& font)
 {
-    // The desktop draws the caption, in a font of its own, usually bold, beside the window
-    // icon and up to three buttons.
+    // The desktop draws the caption in a font of its own, usually bold, beside the window
+    // icon and up to three buttons: room for four of those.
     constexpr int kTitleBarButtons = 4;
     QFont bold = font;
     bold.setBold(true);

@@ -54,7 +54,7 @@ void SetClientSizeTwips(QWidget* window, int width, int height);
 void CenterOnScreen(QWidget* window);
 // Where a window of the given frame size goes in the screen's available area: centred, but on
 // an axis where it is larger than the area its top-left corner stays inside the area, so that
-// its caption and close box can be reached.
+// its caption and left edge stay on the screen.
 QPoint PlaceOnScreen(const QSize& frame, const QRect& available);
 
 // Verdana and MS Sans Serif are requested by name; substitutes of close metrics stand in
