@@ -9,6 +9,7 @@
 #include "platform/qtservices.h"
 #include "shell/modhelp.h"
 #include "shell/program.h"
+#include "ui/leanstyle.h"
 #include "ui/look.h"
 #include "app/appwindows.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     // Docks and Wayland compositors match the windows to the desktop entry and its icon by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(VARODARA_APP_ID));
+    QApplication::setStyle(new ui::LeanStyle);
     ui::InstallFontSubstitutes();
     QApplication::setWindowIcon(ui::ProgramIcon());
 

@@ -16,13 +16,26 @@ constexpr std::array<MonthEntry, 12> kMonths{{
     {"July", 7},    {"August", 8},   {"September", 9}, {"October", 1}, {"November", 2}, {"December", 3},
 }};
 
-// One reduction stage: a value of two or more decimal digits becomes its first plus its last digit.
+// One reduction stage: a value of two or more decimal digits becomes its first plus its last
+// digit. Values here are digit sums, never negative; worked on as numbers, not as text, since
+// the monthly number is computed in bulk.
 Int16 FirstPlusLastDigit(Int16 value)
 {
-    const std::string text = std::to_string(value);
-    if (text.size() < 2)
+    if (value < 10)
         return value;
-    return CheckedAdd(static_cast<Int16>(text.front() - '0'), static_cast<Int16>(text.back() - '0'));
+    int first = value;
+    while (first >= 10)
+        first /= 10;
+    return CheckedAdd(static_cast<Int16>(first), static_cast<Int16>(value % 10));
+}
+
+// ReduceNumber of the decimal writing of a value that is not negative.
+Int16 ReduceValue(int value)
+{
+    Int16 sum = 0;
+    for (; value > 0; value /= 10)
+        sum = CheckedAdd(sum, static_cast<Int16>(value % 10));
+    return FirstPlusLastDigit(FirstPlusLastDigit(sum));
 }
 
 }  // namespace
@@ -68,12 +81,12 @@ Int16 CalculatePersonalMonth(std::string_view birthDay, std::string_view birthMo
 {
     const Int16 dayTerm = ReduceNumber(TrimSpaces(birthDay));
     const Int16 monthTerm = MonthNameToNumber(TrimSpaces(birthMonthName));
-    const Int16 currentMonthTerm = ReduceNumber(std::to_string(today.month));
-    const Int16 currentYearTerm = ReduceNumber(std::to_string(today.year));
+    const Int16 currentMonthTerm = ReduceValue(today.month);
+    const Int16 currentYearTerm = ReduceValue(today.year);
     Int16 total = CheckedAdd(dayTerm, monthTerm);
     total = CheckedAdd(total, currentMonthTerm);
     total = CheckedAdd(total, currentYearTerm);
-    return ReduceNumber(std::to_string(total));
+    return ReduceValue(total);
 }
 
 }  // namespace core

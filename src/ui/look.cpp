@@ -8,12 +8,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
+#include <QResource>
 #include <QScreen>
 #include <QStyle>
-#include <QSvgRenderer>
 #include <QWidget>
+#include <algorithm>
+#include <array>
 #include <limits>
 
 namespace ui {
@@ -166,13 +168,36 @@ void StyleNavyFrame(QGroupBox* frame)
     frame->setAutoFillBackground(true);
 }
 
-QPixmap ProgramPixmap(int size)
+namespace {
+
+// The sizes drawn from the SVG at build time (see src/CMakeLists.txt).
+constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128};
+
+// The drawing of one size: raw premultiplied ARGB32 pixels, used in place in the resources.
+QImage ReadIconImage(int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/icon.svg"));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
+    const QResource resource(QStringLiteral(":/icons/%1.argb").arg(size));
+    const QByteArray pixels = resource.uncompressedData();
+    if (pixels.size() != qsizetype{4} * size * size)
+        return {};
+    const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, 4 * size,
+                       QImage::Format_ARGB32_Premultiplied);
+    // Uncompressed resource data lives as long as the program; anything else is copied out.
+    return resource.compressionAlgorithm() == QResource::NoCompression ? image : image.copy();
+}
+
+}  // namespace
+
+QPixmap ProgramPixmap(int size, qreal devicePixelRatio)
+{
+    // The drawing of the next size up (or the largest), so the picture is crisp at any scale.
+    const int pixels = qRound(size * devicePixelRatio);
+    const auto found = std::find_if(kIconSizes.begin(), kIconSizes.end(), [pixels](int drawn) { return drawn >= pixels; });
+    QImage image = ReadIconImage(found != kIconSizes.end() ? *found : kIconSizes.back());
+    if (image.width() != pixels)
+        image = image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
 
@@ -185,10 +210,15 @@ void NameWindow(QWidget* window, const QString& objectName)
 
 QIcon ProgramIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128})
-        icon.addPixmap(ProgramPixmap(size));
-    return icon;
+    // Decoded once and shared by every window. Never destroyed: its pixmaps must not outlive
+    // the application object, which goes before static objects do.
+    static const QIcon* const icon = [] {
+        auto* built = new QIcon;
+        for (const int size : kIconSizes)
+            built->addPixmap(QPixmap::fromImage(ReadIconImage(size)));
+        return built;
+    }();
+    return *icon;
 }
 
 }  // namespace ui

@@ -93,6 +93,7 @@ void StyleNavyFrame(QGroupBox* frame);
 void NameWindow(QWidget* window, const QString& objectName);
 
 QIcon ProgramIcon();
-QPixmap ProgramPixmap(int size);
+// The icon for a picture box of size x size logical pixels, drawn for the given scale.
+QPixmap ProgramPixmap(int size, qreal devicePixelRatio = 1.0);
 
 }  // namespace ui

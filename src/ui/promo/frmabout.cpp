@@ -73,7 +73,7 @@ frmAbout::frmAbout(AppContext& context)
     auto* programIcon = new QLabel(this);
     programIcon->setObjectName(QStringLiteral("Picture1"));
     programIcon->setAccessibleName(tr("Program icon"));
-    programIcon->setPixmap(ProgramPixmap(32));
+    programIcon->setPixmap(ProgramPixmap(32, devicePixelRatioF()));
     programIcon->move(TwipsRect(120, 120, 0, 0).topLeft());
     programIcon->adjustSize();
 

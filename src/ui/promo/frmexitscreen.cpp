@@ -89,7 +89,7 @@ void frmExitScreen::buildControls()
 {
     auto* programIcon = Place(new QLabel(this), "Picture1", 360, 120, 540, 540);
     programIcon->setAccessibleName(tr("Program icon"));
-    programIcon->setPixmap(ProgramPixmap(32));
+    programIcon->setPixmap(ProgramPixmap(32, devicePixelRatioF()));
     programIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* title = Place(new QLabel(kWindowCaption, this), "Label1", 1080, 240, 5475, 435);
