@@ -11,6 +11,8 @@ VARODARA_PACKAGES=(
   xvfb xauth xdotool xdg-utils dbus
   # Desktop install checks: validators, the package, Wayland and the accessibility bus
   desktop-file-utils appstream lintian dpkg-dev file weston at-spi2-core python3-pyatspi
+  # benchmarks (scripts/bench.sh, and their smoke runs in the tests) and the start-up waiter
+  libbenchmark-dev libx11-dev libxtst-dev
 )
 
 varodara_install_packages() {

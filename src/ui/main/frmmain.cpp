@@ -165,12 +165,20 @@ void frmMain::Form_Load()
     // the window could never be used.
     core::IgnoringErrors([this] { m_context.help.CheckUpdateReminder(); });
 
+    // Each list is appended to in one go: item by item, each addition is a model change of
+    // its own, and the 194 of them showed in the start-up time.
+    QStringList days;
     for (int day = 1; day <= kDaysInList; ++day)
-        m_cboDate->addItem(QString::number(day));
+        days << QString::number(day);
+    QStringList months;
     for (int month = 1; month <= kMonthsInList; ++month)
-        m_cboMonth->addItem(FromCore(core::MonthName(month)));
+        months << FromCore(core::MonthName(month));
+    QStringList years;
     for (int year = kFirstYear; year <= kLastYear; ++year)
-        m_cboYear->addItem(QString::number(year));
+        years << QString::number(year);
+    m_cboDate->addItems(days);
+    m_cboMonth->addItems(months);
+    m_cboYear->addItems(years);
     for (QComboBox* list : {m_cboDate, m_cboMonth, m_cboYear})
         list->setCurrentIndex(0);
 }
