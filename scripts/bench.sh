@@ -61,8 +61,11 @@ echo "== machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /pro
 echo "== load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 echo "== benchmarks"
-"$BUILD/bench/bench_core" --benchmark_format=csv >"$scratch/core.csv"
-QT_QPA_PLATFORM=offscreen "$BUILD/bench/bench_windows" --benchmark_format=csv >"$scratch/windows.csv"
+# Their own report of the machine goes to a log; shown only if one of them fails.
+"$BUILD/bench/bench_core" --benchmark_format=csv >"$scratch/core.csv" 2>"$scratch/core.log" ||
+  { cat "$scratch/core.log"; exit 1; }
+QT_QPA_PLATFORM=offscreen "$BUILD/bench/bench_windows" --benchmark_format=csv >"$scratch/windows.csv" \
+  2>"$scratch/windows.log" || { cat "$scratch/windows.log"; exit 1; }
 
 echo "== start-up: $PAIRS alternating pairs (one unmeasured start of each first)"
 start -- "$PROGRAM" >/dev/null

@@ -210,7 +210,7 @@ void NameWindow(QWidget* window, const QString& objectName)
 
 QIcon ProgramIcon()
 {
-    // Decoded once and shared by every window. Never destroyed: its pixmaps must not outlive
+    // Built once and shared by every window. Never destroyed: its pixmaps must not outlive
     // the application object, which goes before static objects do.
     static const QIcon* const icon = [] {
         auto* built = new QIcon;
