@@ -167,18 +167,18 @@ void frmMain::Form_Load()
 
     // Each list is appended to in one go: item by item, each addition is a model change of
     // its own, and the 194 of them showed in the start-up time.
-    QStringList days;
-    for (int day = 1; day <= kDaysInList; ++day)
-        days << QString::number(day);
+    const auto numbers = [](int first, int last) {
+        QStringList texts;
+        for (int number = first; number <= last; ++number)
+            texts << QString::number(number);
+        return texts;
+    };
     QStringList months;
     for (int month = 1; month <= kMonthsInList; ++month)
         months << FromCore(core::MonthName(month));
-    QStringList years;
-    for (int year = kFirstYear; year <= kLastYear; ++year)
-        years << QString::number(year);
-    m_cboDate->addItems(days);
+    m_cboDate->addItems(numbers(1, kDaysInList));
     m_cboMonth->addItems(months);
-    m_cboYear->addItems(years);
+    m_cboYear->addItems(numbers(kFirstYear, kLastYear));
     for (QComboBox* list : {m_cboDate, m_cboMonth, m_cboYear})
         list->setCurrentIndex(0);
 }
