@@ -17,7 +17,7 @@
 #include "platform/qtservices.h"
 #include "shell/modhelp.h"
 #include "ui/look.h"
-#include "ui/main/appwindows.h"
+#include "app/appwindows.h"
 #include "ui/main/frmmain.h"
 
 namespace {
@@ -62,7 +62,7 @@ struct Program {
     shell::modHelp help{services.platform(), QStringLiteral("varodara-bench")};
     ui::WindowRegistry registry;
     ui::AppContext context{services.platform(), help, registry, [] {}};
-    ui::AppWindows windows{context};
+    app::AppWindows windows{context};
     QWidget* main = nullptr;
 
     Program()
