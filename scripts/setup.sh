@@ -14,11 +14,16 @@ VARODARA_PACKAGES=(
   # benchmarks (scripts/bench.sh, and their smoke runs in the tests) and the start-up waiter
   libbenchmark-dev libx11-dev libxtst-dev
 )
+# Only scripts/fuzz.sh needs these: libFuzzer comes with clang's runtime libraries.
+VARODARA_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
+# varodara_install_packages [package...]: the given packages, else VARODARA_PACKAGES.
 varodara_install_packages() {
   local missing=()
   local pkg
-  for pkg in "${VARODARA_PACKAGES[@]}"; do
+  local wanted=("$@")
+  [ "${#wanted[@]}" -eq 0 ] && wanted=("${VARODARA_PACKAGES[@]}")
+  for pkg in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$pkg")
     fi

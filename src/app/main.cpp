@@ -27,6 +27,8 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    // Before any service is built: the settings and the lock are named after it.
+    QCoreApplication::setApplicationName(platform::ExecutableName());
     QApplication::setQuitOnLastWindowClosed(false);
     // Docks and Wayland compositors match the windows to the desktop entry and its icon by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(VARODARA_APP_ID));

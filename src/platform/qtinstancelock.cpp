@@ -1,12 +1,17 @@
 #include "platform/qtinstancelock.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <cstdlib>
 #include <QStandardPaths>
 
 namespace platform {
 
 namespace {
+
+constexpr qint64 kFreshLockSeconds = 2;
 
 QString defaultFolder()
 {
@@ -56,7 +61,28 @@ bool QtInstanceLock::tryLock()
         return true;
     // Only a lock held by a live process means another copy runs; a lock file we cannot
     // write is the same case as a missing folder above.
-    return m_lock->error() != QLockFile::LockFailedError;
+    if (m_lock->error() != QLockFile::LockFailedError)
+        return true;
+    if (!takeOverUnreadableLock())
+        return false;
+    return m_lock->tryLock(0) || m_lock->error() != QLockFile::LockFailedError;
+}
+
+bool QtInstanceLock::takeOverUnreadableLock()
+{
+    // A lock file that names no holder (garbage, or emptied by a crash) would otherwise
+    // refuse every start for good. A starting copy writes its details at once after making
+    // the file, so a file only seconds old may still be one doing so: leave that alone.
+    // The removal itself fails while a live holder keeps the file locked.
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (m_lock->getLockInfo(&pid, &host, &application))
+        return false;
+    const QDateTime modified = QFileInfo(lockFilePath()).fileTime(QFileDevice::FileModificationTime);
+    if (modified.isValid() && std::abs(modified.secsTo(QDateTime::currentDateTime())) < kFreshLockSeconds)
+        return false;
+    return m_lock->removeStaleLockFile();
 }
 
 }  // namespace platform

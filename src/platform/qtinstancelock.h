@@ -23,6 +23,8 @@ public:
     QString lockFilePath() const;
 
 private:
+    bool takeOverUnreadableLock();
+
     QString m_folder;
     QString m_name;
     std::unique_ptr<QLockFile> m_lock;

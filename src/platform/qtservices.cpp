@@ -1,5 +1,8 @@
 #include "platform/qtservices.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+
 #include "platform/qtbrowser.h"
 #include "platform/qtclipboard.h"
 #include "platform/qtclock.h"
@@ -9,6 +12,11 @@
 #include "platform/qtsettingsstore.h"
 
 namespace platform {
+
+QString ExecutableName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
 
 struct QtServices::Impl {
     QtMessageBox messages;

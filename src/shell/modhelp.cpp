@@ -1,6 +1,7 @@
 #include "shell/modhelp.h"
 
 #include <QDate>
+#include <exception>
 #include <stdexcept>
 #include <utility>
 
@@ -138,11 +139,24 @@ void modHelp::CheckUpdateReminder()
     if (difference >= -kReminderDays && difference <= kReminderDays)
         return;
 
+    // A store that reads but cannot be written still holds the old date when the main
+    // window's load runs the reminder again: without this the user would be asked twice.
+    if (m_askedThisStart)
+        return;
+    m_askedThisStart = true;
     const platform::MessageAnswer answer = m_platform.messages.show(
         {kUpdateQuestion, platform::MessageIcon::Information, platform::MessageButtons::YesNo});
-    storeToday();
+    // The user asked for the page: a date that cannot be stored must not cost them that.
+    std::exception_ptr failedWrite;
+    try {
+        storeToday();
+    } catch (const platform::SettingsError&) {
+        failedWrite = std::current_exception();
+    }
     if (answer == platform::MessageAnswer::Yes)
         OpenDownloadPage();
+    if (failedWrite)
+        std::rethrow_exception(failedWrite);
 }
 
 }  // namespace shell

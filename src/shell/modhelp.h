@@ -42,14 +42,16 @@ public:
     // to the browser unchanged otherwise.
     void LaunchWebPage(const QString& address);
 
-    // Asks at most once whether to look for an update when the stored date is 15 or more
-    // days away from today. Throws platform::SettingsError, without a message, when the
-    // store fails.
+    // Asks whether to look for an update when the stored date is 15 or more days away from
+    // today, at most once in the life of this object (one per start). Throws
+    // platform::SettingsError, without a message, when the store fails; after a Yes the
+    // download page opens even when today's date could not be stored.
     void CheckUpdateReminder();
 
 private:
     platform::Platform& m_platform;
     QString m_applicationName;
+    bool m_askedThisStart = false;
 };
 
 }  // namespace shell

@@ -28,4 +28,12 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT clicked();
 }
 
+// The second press of a double-click arrives as this event, and the default treats it as a
+// new press: its release would open the page a second time.
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_pressed = false;
+    event->accept();
+}
+
 }  // namespace ui

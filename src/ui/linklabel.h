@@ -1,5 +1,6 @@
 #pragma once
-// A clickable text label: underlined, hand pointer, one clicked() per completed click.
+// A clickable text label: underlined, hand pointer, one clicked() per completed click; a
+// double-click is one click.
 #include <QLabel>
 
 namespace ui {
@@ -15,6 +16,7 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool m_pressed = false;

@@ -1,6 +1,8 @@
 // The instance lock across real processes: lock_holder takes it in a process of its own.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -58,4 +60,37 @@ TEST(InstanceLock, folderDefaultsToRuntimeElseCacheAndAnUnusableOneLetsTheProgra
     EXPECT_TRUE(platform::QtInstanceLock(cache.filePath(QStringLiteral("file/locks")), kName).tryLock());
     // Likewise a folder where no file can be made, even by root: only a live holder refuses.
     EXPECT_TRUE(platform::QtInstanceLock(QStringLiteral("/proc/self"), kName).tryLock());
+}
+
+TEST(InstanceLock, aLockFileThatNamesNoHolderIsTakenOverOnceItIsNotBrandNew)
+{
+    struct Case {
+        const char* name;
+        QByteArray contents;
+        int ageSeconds;
+        bool taken;
+    };
+    QByteArray garbage(4096, '\0');
+    for (int i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((i * 131 + 7) % 256);
+    const Case cases[] = {
+        {"garbage", garbage, 3600, true},
+        {"empty", QByteArray(), 3600, true},
+        {"dated ahead", QByteArray("\n\n"), -3600, true},
+        // What a copy starting this very moment leaves for an instant before its details.
+        {"empty and new", QByteArray(), 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        platform::QtInstanceLock lock(folder.path(), kName);
+        QFile file(lock.lockFilePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.contents);
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-c.ageSeconds),
+                                     QFileDevice::FileModificationTime));
+        file.close();
+        EXPECT_EQ(lock.tryLock(), c.taken);
+    }
 }

@@ -1,5 +1,5 @@
 // Refer A Friend: the tests of the entries in their order, and the exact address that reaches
-// the browser (plain concatenation, trimmed values, code page 1252 on the way out).
+// the browser (trimmed values, percent-encoded as UTF-8 except letters, digits and "-._~@:/").
 #include "ui/promo/frmexitscreen.h"  // first: form.h before the registry
 
 #include <QPlainTextEdit>
@@ -9,7 +9,7 @@
 
 namespace {
 
-// The address the browser must get for these trimmed values: name, email, message, friend's
+// The address the browser must get for these encoded values: name, email, message, friend's
 // name, friend's email.
 QString ReferralUrl(const QStringList& values)
 {
@@ -26,10 +26,11 @@ TEST_F(ReferralTest, each_entry_is_tested_in_order_and_a_passing_one_opens_the_e
 {
     const QString proper = "Please Enter Proper Email Address", distinct = "Please Enter Distinct Email Addresses";
     const QString ann = "ann@example.org", bob = "bob@example.net", untouched = "Your Message\r\n";
+    const QString sentUntouched = "Your%20Message%0D%0A";
     struct Case {
         const char* what;
         QStringList boxes;  // txtName, txtEmail, txtMessage, txtFriendName, txtFriendEmail
-        QString refusal;    // empty: the page opens with the values of url, or else of boxes
+        QString refusal;    // empty: the page opens with the encoded values of url
         QStringList url = {};
     };
     const Case cases[] = {
@@ -37,23 +38,28 @@ TEST_F(ReferralTest, each_entry_is_tested_in_order_and_a_passing_one_opens_the_e
          {"Your Name", "Your Email Address", untouched, "Friend's Name", "Friend's Email Address"}, proper},
         {"same text in both", {"Ann", "same", untouched, "Bob", "same"}, distinct},
         {"same after trimming", {"Ann", "  " + ann, untouched, "Bob", ann + " "}, distinct},
-        {"differing in case only", {"Ann", "Ann@Example.org", untouched, "Bob", ann}, {}},
+        {"differing in case only", {"Ann", "Ann@Example.org", untouched, "Bob", ann}, {},
+         {"Ann", "Ann@Example.org", sentUntouched, "Bob", ann}},
         {"own address without @", {"Ann", "ann.example.org", untouched, "Bob", bob}, proper},
         {"friend's address without @", {"Ann", ann, untouched, "Bob", "bob.example.net"}, proper},
         {"own with @ but no dot", {"Ann", "ann@example", untouched, "Bob", bob}, proper},
         {"friend's with @ but no dot", {"Ann", ann, untouched, "Bob", "bob@example"}, proper},
-        {"a dot only before the @", {"Ann", "ann.lee@example", untouched, "Bob", bob}, {}},
-        {"nothing but @ and dot", {"Ann", "@.", untouched, "Bob", ".@"}, {}},
+        {"a dot only before the @", {"Ann", "ann.lee@example", untouched, "Bob", bob}, {},
+         {"Ann", "ann.lee@example", sentUntouched, "Bob", bob}},
+        {"nothing but @ and dot", {"Ann", "@.", untouched, "Bob", ".@"}, {}, {"Ann", "@.", sentUntouched, "Bob", ".@"}},
         {"name placeholder within spaces", {"  Your Name ", ann, untouched, "Bob", bob}, "Please Enter Your Name"},
         {"friend's name placeholder", {"Ann", ann, untouched, "Friend's Name", bob}, "Please Enter Your Friend's Name"},
         {"message emptied, refilled on leaving", {"Ann", ann, "", "Bob", bob}, "Please Enter Your Message"},
         {"spaces trimmed, a tab kept", {"  Ann Lee  ", " " + ann, untouched, "\tBob ", bob}, {},
-         {"Ann Lee", ann, untouched, "\tBob", bob}},
-        {"query characters unescaped", {"A&B=C?D", ann, untouched, "x%20y#z", bob}, {}},
-        // Only code page 1252 stands between the text and the browser: what it cannot hold
-        // becomes "?", shell characters pass as they are.
+         {"Ann%20Lee", ann, sentUntouched, "%09Bob", bob}},
+        // Query characters would split or cut the query; "%" itself is encoded too.
+        {"query characters", {"A&B=C?D", ann, untouched, "x%20y#z", bob}, {},
+         {"A%26B%3DC%3FD", ann, sentUntouched, "x%2520y%23z", bob}},
+        // UTF-8 bytes: nothing is lost to code page 1252 on the way to the browser, and shell
+        // characters arrive as typed.
         {"outside code page 1252", {"Zoë 😀 李", ann, "say \"hi\"; $(rm -rf ~) `id` 'x' | y\nnext", "Bob", bob}, {},
-         {"Zoë ? ?", ann, "say \"hi\"; $(rm -rf ~) `id` 'x' | y\r\nnext", "Bob", bob}},
+         {"Zo%C3%AB%20%F0%9F%98%80%20%E6%9D%8E", ann,
+          "say%20%22hi%22%3B%20%24%28rm%20-rf%20~%29%20%60id%60%20%27x%27%20%7C%20y%0D%0Anext", "Bob", bob}},
     };
     ui::frmExitScreen& form = registry.show<ui::frmExitScreen>();
     activate(&form);
@@ -82,7 +88,7 @@ TEST_F(ReferralTest, each_entry_is_tested_in_order_and_a_passing_one_opens_the_e
 
         if (c.refusal.isEmpty()) {
             QTest::mouseClick(child(&form, "cmdSubmit"), Qt::LeftButton);  // nothing cleared: sent again
-            EXPECT_EQ(fake.browser.opened, QStringList(2, ReferralUrl(c.url.isEmpty() ? c.boxes : c.url)));
+            EXPECT_EQ(fake.browser.opened, QStringList(2, ReferralUrl(c.url)));
         } else {
             ASSERT_EQ(fake.messages.shown.size(), 1u);
             EXPECT_EQ(fake.messages.shown[0].text, c.refusal);
@@ -101,7 +107,7 @@ TEST_F(ReferralTest, SendReferral_tests_the_stored_fields_in_order)
     ui::modTellAFriend module(help, fake.messages);
     module.StoreFields({"Ann", "a@b.c", "Hello\r\n", "Bob", "d@e.f"});
     module.SendReferral();
-    const QString sent = ReferralUrl({"Ann", "a@b.c", "Hello\r\n", "Bob", "d@e.f"});
+    const QString sent = ReferralUrl({"Ann", "a@b.c", "Hello%0D%0A", "Bob", "d@e.f"});
     EXPECT_EQ(module.ReferUrl, sent);
 
     const std::pair<ui::ReferralEntries, QString> cases[] = {

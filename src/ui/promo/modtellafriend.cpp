@@ -1,5 +1,7 @@
 #include "ui/promo/modtellafriend.h"
 
+#include <utility>
+
 #include "platform/services.h"
 #include "shell/modhelp.h"
 
@@ -68,10 +70,26 @@ std::optional<QString> CheckReferralAddresses(const QString& email, const QStrin
 
 QString ReferralAddress(const ReferralEntries& trimmed)
 {
-    return shell::SiteAddress(shell::Site::Main, kReferralPath) + QStringLiteral("?taf1=") + trimmed.name +
-           QStringLiteral("&taf2=") + trimmed.email + QStringLiteral("&taf3=") + trimmed.message +
-           QStringLiteral("&taf4=") + trimmed.friendName + QStringLiteral("&taf5=") + trimmed.friendEmail +
-           QStringLiteral("&taf6=") + shell::SiteAddress(shell::Site::Main, kProductPath);
+    // Only the kept characters go out as typed: a value with "&", "=" or "#" would otherwise
+    // split or cut the query, and spaces or line breaks make xdg-open refuse the address.
+    const auto encoded = [](const QString& value) {
+        return QString::fromLatin1(value.toUtf8().toPercentEncoding(QByteArrayLiteral("@:/")));
+    };
+    const std::pair<const char*, QString> pairs[] = {
+        {"taf1", trimmed.name},
+        {"taf2", trimmed.email},
+        {"taf3", trimmed.message},
+        {"taf4", trimmed.friendName},
+        {"taf5", trimmed.friendEmail},
+        {"taf6", shell::SiteAddress(shell::Site::Main, kProductPath)},
+    };
+    QString address = shell::SiteAddress(shell::Site::Main, kReferralPath);
+    QChar separator = QLatin1Char('?');
+    for (const auto& [key, value] : pairs) {
+        address += separator + QLatin1String(key) + QLatin1Char('=') + encoded(value);
+        separator = QLatin1Char('&');
+    }
+    return address;
 }
 
 modTellAFriend::modTellAFriend(shell::modHelp& help, platform::MessageBoxService& messages)

@@ -2,8 +2,9 @@
 // modTellAFriend: the Refer A Friend submission of the exit screen.
 //   frmExitScreen::cmdSubmit_Click -> StoreFields (trimmed) -> CheckReferralAddresses
 //   -> SendReferral: field tests -> ReferUrl -> modHelp::LaunchWebPage -> browser
-// Every failed test shows its stop message and ends the attempt; nothing is escaped in the
-// address (the browser gets it as one argument, never through a shell).
+// Every failed test shows its stop message and ends the attempt. Each value is percent-encoded,
+// so "&", "=", "#", spaces and line breaks reach the referral page as typed, and the browser
+// gets the address as one argument, never through a shell.
 #include <QString>
 #include <optional>
 
@@ -43,7 +44,8 @@ struct ReferralEntries {
     QString friendEmail;
 };
 
-// The referral address, by plain concatenation of the already trimmed values.
+// The referral address from the already trimmed values: fixed keys taf1..taf6 in order, each
+// value's UTF-8 bytes percent-encoded except ASCII letters, digits and "-._~@:/".
 QString ReferralAddress(const ReferralEntries& trimmed);
 
 class modTellAFriend {
