@@ -21,21 +21,27 @@ long long FirstPlusLast(long long value)
 
 void CheckReduce(std::string_view text)
 {
+    // The digits are summed from the left: an overflow can come before a later non-digit.
     bool digitsOnly = true;
+    bool overflowFirst = false;
     long long sum = 0;
     for (const char c : text) {
-        digitsOnly = digitsOnly && c >= '0' && c <= '9';
+        if (c < '0' || c > '9') {
+            digitsOnly = false;
+            break;
+        }
         sum += c - '0';
+        overflowFirst = overflowFirst || sum > 32767;
     }
     try {
         const core::Int16 reduced = core::ReduceNumber(text);
-        FUZZ_REQUIRE(digitsOnly && sum <= 32767);
+        FUZZ_REQUIRE(digitsOnly && !overflowFirst);
         FUZZ_REQUIRE(reduced == FirstPlusLast(FirstPlusLast(sum)));
         FUZZ_REQUIRE(reduced >= 0 && reduced <= 9 && (reduced == 0) == (sum == 0));
     } catch (const core::OverflowError&) {
-        FUZZ_REQUIRE(digitsOnly && sum > 32767);
+        FUZZ_REQUIRE(overflowFirst);
     } catch (const std::invalid_argument&) {
-        FUZZ_REQUIRE(!digitsOnly);
+        FUZZ_REQUIRE(!digitsOnly && !overflowFirst);
     }
 }
 

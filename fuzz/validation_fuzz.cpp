@@ -27,8 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     FUZZ_REQUIRE(!problem || problem->focus == core::DetailsField::None);
+    // The calendar below knows the years -32767..32767 only.
     if (details.datePosition < 0 || details.datePosition > 30 || details.monthPosition < 0 ||
-        details.monthPosition > 11)
+        details.monthPosition > 11 || details.year > 32767)
         return 0;
 
     using namespace std::chrono;

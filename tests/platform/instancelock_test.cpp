@@ -88,6 +88,7 @@ TEST(InstanceLock, aLockFileThatNamesNoHolderIsTakenOverOnceItIsNotBrandNew)
         QFile file(lock.lockFilePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(c.contents);
+        file.flush();
         ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-c.ageSeconds),
                                      QFileDevice::FileModificationTime));
         file.close();

@@ -94,6 +94,10 @@ ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxServi
     m_txtMessage->setTabChangesFocus(true);
     m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Lines break between words only. Breaking an unbroken run of characters as well costs
+    // time that grows with the square of its length: a million pasted letters froze the
+    // window for minutes.
+    m_txtMessage->setWordWrapMode(QTextOption::WordWrap);
     PlaceTwips(m_txtMessage, 4800, 3600, 1815, 495);
 
     m_placeholderBoxes = {{m_txtName, kNamePlaceholder},
