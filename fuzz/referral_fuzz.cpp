@@ -5,26 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+#include "fakeplatform.h"
 #include "fuzzsupport.h"
-#include "platform/services.h"
 #include "shell/modhelp.h"
 #include "ui/promo/modtellafriend.h"
 
 namespace {
-
-struct Fakes : platform::MessageBoxService, platform::Browser, platform::SettingsStore, platform::Clock,
-               platform::Clipboard, platform::InstanceLock, platform::Random {
-    platform::MessageAnswer show(const platform::MessageRequest&) override { return platform::MessageAnswer::Ok; }
-    void open(const QString& address) override { opened.push_back(address); }
-    QString read(const QString&, const QString&, const QString&) override { return {}; }
-    void write(const QString&, const QString&, const QString&, const QString&) override {}
-    QDate today() const override { return {}; }
-    void clear() override {}
-    bool tryLock() override { return true; }
-    void seedFromClock() override {}
-    float next() override { return 0.0f; }
-    std::vector<QString> opened;
-};
 
 // Trims the raw bytes, so the expectation does not lean on the program's own trimming.
 QString TrimmedText(std::string_view bytes)
@@ -67,9 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CheckAddress(ui::ReferralAddress({trimmed[0], trimmed[1], trimmed[2], trimmed[3], trimmed[4]}), trimmed);
 
-    Fakes fakes;
-    platform::Platform platform{fakes, fakes, fakes, fakes, fakes, fakes, fakes};
-    shell::modHelp help(platform, QStringLiteral("varodara"));
+    fuzz::FakePlatform fakes;
+    shell::modHelp help(fakes.services, QStringLiteral("varodara"));
     ui::modTellAFriend form(help, fakes);
     form.StoreFields({typed[0], typed[1], typed[2], typed[3], typed[4]});
     form.SendReferral();
