@@ -3,5 +3,5 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 varodara_install_packages
-varodara_build "$VARODARA_ROOT/build/normal" -DVARODARA_TESTS=OFF
-exec "$VARODARA_ROOT/build/normal/src/varodara" "$@"
+varodara_build release
+exec "$VARODARA_ROOT/build/release/src/varodara" "$@"

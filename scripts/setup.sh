@@ -41,12 +41,11 @@ varodara_install_packages() {
   $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build BUILD_DIR [cmake options...]
+# varodara_build PRESET: configures and builds with one of the presets of CMakePresets.json,
+# in build/PRESET.
 varodara_build() {
-  local dir="$1"
-  shift
-  cmake -S "$VARODARA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-  cmake --build "$dir" --parallel "$(nproc)"
+  local preset="$1"
+  (cd "$VARODARA_ROOT" && cmake --preset "$preset" && cmake --build --preset "$preset" --parallel "$(nproc)")
 }
 
 VARODARA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
