@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/int16.h"
 #include "core/numerology.h"
 
 namespace {
@@ -31,6 +32,8 @@ TEST(ReduceNumber, ReducesInExactlyTwoFirstPlusLastStages)
     } cases[] = {
         {"", 0},   {"0", 0},  {"7", 7},     {"10", 1},  {"19", 1},
         {"29", 2}, {"99", 9}, {"2026", 1}, {"0009", 9}, {std::string(17, '9'), 4},
+        // 28 -> 10 -> 1: the one case here whose first stage still leaves two digits.
+        {"1999", 1},
         // 199 nines: digit sum 1791 -> 1 + 1 = 2, where a digital root would give 9.
         {std::string(199, '9'), 2},
     };
@@ -45,6 +48,23 @@ TEST(ReduceNumber, RejectsNonDigitsAndOverflowsInsteadOfWrapping)
     // 3640 nines sum to 32760 (3 + 0 = 3); one more nine leaves the 16-bit range.
     EXPECT_EQ(ReduceNumber(std::string(3640, '9')), 3);
     EXPECT_THROW(ReduceNumber(std::string(3641, '9')), core::OverflowError);
+}
+
+TEST(CheckedAdd, ReachesBothBoundsAndRefusesOneBeyond)
+{
+    const struct {
+        core::Int16 a, b;
+        int sum;  // outside -32768..32767: must throw
+    } cases[] = {
+        {32766, 1, 32767},   {32767, 0, 32767},   {32767, 1, 32768},      {1, 32767, 32768},
+        {-32767, -1, -32768}, {-32768, 0, -32768}, {-32768, -1, -32769}, {32767, -32768, -1},
+    };
+    for (const auto& c : cases) {
+        if (c.sum < -32768 || c.sum > 32767)
+            EXPECT_THROW(core::CheckedAdd(c.a, c.b), core::OverflowError) << c.a << " + " << c.b;
+        else
+            EXPECT_EQ(core::CheckedAdd(c.a, c.b), c.sum) << c.a << " + " << c.b;
+    }
 }
 
 TEST(MonthNameToNumber, TableIsExactAndCaseSensitive)

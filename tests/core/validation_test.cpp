@@ -36,6 +36,8 @@ TEST(Validation, acceptsExactlyTheDaysTheGregorianCalendarHas)
     }
 }
 
+// Every message is spelled out here, not taken from the code's own constants, so that a typo
+// in a constant fails.
 TEST(Validation, stopsAtTheFirstFailingCheckInOrder)
 {
     // 31 February 2001: every earlier check must win over the date check.
@@ -46,11 +48,11 @@ TEST(Validation, stopsAtTheFirstFailingCheckInOrder)
         DetailsField focus;
     };
     const Case cases[] = {
-        {&core::BirthDetails::firstName, core::kFirstNameMissing, DetailsField::FirstName},
-        {&core::BirthDetails::lastName, core::kLastNameMissing, DetailsField::LastName},
-        {&core::BirthDetails::dateText, core::kBirthDateMissing, DetailsField::BirthDate},
-        {&core::BirthDetails::monthText, core::kBirthMonthMissing, DetailsField::BirthMonth},
-        {&core::BirthDetails::yearText, core::kBirthYearMissing, DetailsField::BirthYear},
+        {&core::BirthDetails::firstName, "Please Enter Your First Name", DetailsField::FirstName},
+        {&core::BirthDetails::lastName, "Please Enter Your Last Name", DetailsField::LastName},
+        {&core::BirthDetails::dateText, "Please Specify Your Birth Date", DetailsField::BirthDate},
+        {&core::BirthDetails::monthText, "Please Specify Your Birth Month", DetailsField::BirthMonth},
+        {&core::BirthDetails::yearText, "Please Specify Your Birth Year", DetailsField::BirthYear},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         // Empty this field and every later one: only this field's message comes.
@@ -62,7 +64,9 @@ TEST(Validation, stopsAtTheFirstFailingCheckInOrder)
         EXPECT_EQ(problem->message, cases[i].message);
         EXPECT_EQ(problem->focus, cases[i].focus);
     }
-    EXPECT_EQ(core::ValidateBirthDetails(full)->message, core::kFebruaryDayWrong);
+    EXPECT_EQ(core::ValidateBirthDetails(full)->message, "Please Enter Correct Date Or Month!");
+    EXPECT_EQ(core::ValidateBirthDetails({"ANN", "LEE", "31", "June", "2001", 30, 5, 2001})->message,
+              "Please Enter Correct Date Or Month !");
 
     // Names are taken as they stand: spaces only count as entered.
     EXPECT_FALSE(core::ValidateBirthDetails({" ", "   ", "14", "March", "1990", 13, 2, 1990}).has_value());
