@@ -77,12 +77,15 @@ TEST(UpdateReminder, StoreFailuresReachTheCallerWithoutAMessage)
     EXPECT_THROW(help.CheckUpdateReminder(), platform::SettingsError);
     EXPECT_TRUE(fake.messages.shown.empty());
 
-    // Read but not written: the old date stays, yet the second run (the main window's load)
-    // does not ask again, and Yes still opens the download page.
+    // A date that cannot be stored: the question still comes first, a Yes still opens the
+    // download page, the failure still reaches the caller, and the main window's load does
+    // not ask a second time.
     fake.settings.values[kKey] = storedDaysAway(-20);
     fake.messages.expect(MessageAnswer::Yes);
     EXPECT_THROW(help.CheckUpdateReminder(), platform::SettingsError);
-    EXPECT_NO_THROW(help.CheckUpdateReminder());
     EXPECT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_EQ(fake.browser.opened.size(), 1);
+    EXPECT_NO_THROW(help.CheckUpdateReminder());
+    EXPECT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.settings.values.value(kKey), storedDaysAway(-20));
 }
