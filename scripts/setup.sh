@@ -13,6 +13,8 @@ VARODARA_PACKAGES=(
   desktop-file-utils appstream lintian dpkg-dev file weston at-spi2-core python3-pyatspi
   # benchmarks (scripts/bench.sh, and their smoke runs in the tests) and the start-up waiter
   libbenchmark-dev libx11-dev libxtst-dev
+  # formatting, static analysis and coverage checks
+  clang-format clang-tidy cppcheck gcovr
 )
 # Only scripts/fuzz.sh needs these: libFuzzer comes with clang's runtime libraries.
 VARODARA_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
