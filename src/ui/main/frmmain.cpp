@@ -250,8 +250,9 @@ void frmMain::cmdExit_Click()
 void frmMain::mnuAbout_Click()
 {
     // The About window may unload itself (its close box) while it runs modally.
-    QPointer<frmAbout> about = &m_context.windows.load<frmAbout>();
-    about->exec();
+    auto& window = m_context.windows.load<frmAbout>();
+    const QPointer<frmAbout> about = &window;
+    window.exec();
     if (about)
         m_context.windows.unload(*about);
 }
