@@ -150,7 +150,7 @@ void modHelp::CheckUpdateReminder()
     std::exception_ptr failedWrite;
     try {
         storeToday();
-    } catch (const platform::SettingsError&) {
+    } catch (...) {
         failedWrite = std::current_exception();
     }
     if (answer == platform::MessageAnswer::Yes)
