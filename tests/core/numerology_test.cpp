@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "core/int16.h"
 #include "core/numerology.h"
@@ -80,6 +82,15 @@ TEST(MonthNameToNumber, TableIsExactAndCaseSensitive)
         EXPECT_EQ(MonthNameToNumber(other), 0) << other;
     EXPECT_TRUE(core::MonthName(0).empty());
     EXPECT_TRUE(core::MonthName(13).empty());
+}
+
+TEST(TrimSpaces, RemovesOnlySpaceCharactersAtBothEnds)
+{
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"", ""}, {"   ", ""}, {" 14 ", "14"}, {"1 4", "1 4"}, {"\t14\n", "\t14\n"}, {" \tMay\t ", "\tMay\t"},
+    };
+    for (const auto& [text, trimmed] : cases)
+        EXPECT_EQ(core::TrimSpaces(text), trimmed) << '"' << text << '"';
 }
 
 TEST(CalculatePersonalMonth, WorkedExamples)

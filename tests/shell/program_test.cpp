@@ -101,6 +101,13 @@ TEST_F(StartProgram, RunsItsStepsInOrderSkippingFailingOnes)
     program.StartProgram();
     EXPECT_EQ(g_log, (Log{"seed", "showMainWindow", "coBrand"}));
     EXPECT_FALSE(program.ended());
+
+    // The draw of 7 leaves both labels where they are.
+    g_log.clear();
+    random.values = {std::nextafter(1.0f, 0.0f)};
+    program.StartProgram();
+    EXPECT_EQ(g_log, (Log{"seed", "showMainWindow"}));
+    EXPECT_EQ(program.intCoBrandRandomNumber(), 7);
 }
 
 TEST_F(StartProgram, EndProgramReenteredFromAFailingUnloadEndsOnce)
