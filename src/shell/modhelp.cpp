@@ -73,7 +73,9 @@ QString DateText(const QDate& date)
 QDate ParseDateText(const QString& text)
 {
     const QDate date = QDate::fromString(text, Qt::ISODate);
-    return date.isValid() && DateText(date) == text ? date : QDate();
+    if (!date.isValid())
+        return {};
+    return DateText(date) == text ? date : QDate();
 }
 
 }  // namespace
