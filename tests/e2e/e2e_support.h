@@ -85,6 +85,8 @@ public:
         m_process.setProcessChannelMode(QProcess::ForwardedChannels);
         m_process.start(binary, {});
     }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
     ~Program()
     {
         if (m_process.state() != QProcess::NotRunning) {
