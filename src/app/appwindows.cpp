@@ -28,13 +28,13 @@ void AppWindows::showMainWindow()
 
 void AppWindows::bringCoBrandToFront()
 {
-    if (frmMain* main = m_context.windows.find<frmMain>())
+    if (auto* main = m_context.windows.find<frmMain>())
         main->lblCobrand()->raise();
 }
 
 void AppWindows::bringFullBrandToFront()
 {
-    if (frmMain* main = m_context.windows.find<frmMain>())
+    if (auto* main = m_context.windows.find<frmMain>())
         main->lblFullBrand()->raise();
 }
 

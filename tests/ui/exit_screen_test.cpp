@@ -51,7 +51,7 @@ TEST_F(ExitScreenTest, controls_sit_where_the_twips_table_puts_them_and_their_te
         {"Label3", "Frame6", 120, 360, 3495, 3855, {}},
         {"lblGoToHome", "Frame6", 75, 4250, 3585, 210, "Click Here To Visit Orvane Softwares"},
     };
-    ui::frmExitScreen& form = registry.show<ui::frmExitScreen>();
+    auto& form = registry.show<ui::frmExitScreen>();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("OV Varodara Zevaz Adavuv v1.75"));
     EXPECT_EQ(form.size(), QSize(ui::Twips(11115), ui::Twips(4725)));
     EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));

@@ -61,7 +61,7 @@ TEST_F(ReferralTest, each_entry_is_tested_in_order_and_a_passing_one_opens_the_e
          {"Zo%C3%AB%20%F0%9F%98%80%20%E6%9D%8E", ann,
           "say%20%22hi%22%3B%20%24%28rm%20-rf%20~%29%20%60id%60%20%27x%27%20%7C%20y%0D%0Anext", "Bob", bob}},
     };
-    ui::frmExitScreen& form = registry.show<ui::frmExitScreen>();
+    auto& form = registry.show<ui::frmExitScreen>();
     activate(&form);
     QWidget* boxes[] = {child(&form, "txtName"), child(&form, "txtEmail"), child(&form, "txtMessage"),
                         child(&form, "txtFriendName"), child(&form, "txtFriendEmail")};

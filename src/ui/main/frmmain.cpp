@@ -222,7 +222,7 @@ void frmMain::cmdNext_Click()
     if (!ValidateDetails())
         return;
     hide();
-    frmPersonalMonth& result = m_context.windows.show<frmPersonalMonth>();
+    auto& result = m_context.windows.show<frmPersonalMonth>();
     if (!ValidateDetails())
         return;
 
