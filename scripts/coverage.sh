@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the coverage preset, runs the unit tests (not the end-to-end test, whose program runs
-# in another process) and prints line and branch coverage per folder of src/ with gcovr.
+# Builds the coverage preset, runs the unit and window tests (not the end-to-end and desktop
+# tests, whose program runs in another process) and prints line and branch coverage per folder of src/ with gcovr.
 # Branches that only the compiler made (exception paths, unreachable ones) are not counted.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"

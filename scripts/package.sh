@@ -3,5 +3,5 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 varodara_install_packages
-varodara_build "$VARODARA_ROOT/build/release" -DCMAKE_BUILD_TYPE=Release -DVARODARA_TESTS=OFF
+varodara_build release
 (cd "$VARODARA_ROOT/build/release" && cpack -G DEB)
