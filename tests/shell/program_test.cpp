@@ -29,15 +29,15 @@ TEST(CoBrand, NumberIsSixTimesRPlusOneRoundedHalfToEvenOddBringsCoBrandFront)
 struct LoggedWindows : shell::ProgramWindows {
     void showMainWindow() override
     {
-        g_log.push_back("showMainWindow");
+        g_log.emplace_back("showMainWindow");
         if (failShow)
             throw std::runtime_error("cannot show");
     }
-    void bringCoBrandToFront() override { g_log.push_back("coBrand"); }
-    void bringFullBrandToFront() override { g_log.push_back("fullBrand"); }
+    void bringCoBrandToFront() override { g_log.emplace_back("coBrand"); }
+    void bringFullBrandToFront() override { g_log.emplace_back("fullBrand"); }
     void unloadAllWindows() override
     {
-        g_log.push_back("unload");
+        g_log.emplace_back("unload");
         if (onUnload)
             onUnload();
     }
@@ -46,13 +46,13 @@ struct LoggedWindows : shell::ProgramWindows {
 };
 
 struct LoggedRandom : fakes::FakeRandom {
-    void seedFromClock() override { g_log.push_back("seed"); }
+    void seedFromClock() override { g_log.emplace_back("seed"); }
 };
 
 struct LoggedMessages : fakes::FakeMessageBox {
     platform::MessageAnswer show(const platform::MessageRequest& request) override
     {
-        g_log.push_back("message");
+        g_log.emplace_back("message");
         return FakeMessageBox::show(request);
     }
 };
@@ -67,7 +67,7 @@ protected:
     platform::Platform services{messages, fake.browser, fake.settings, fake.clock, fake.clipboard, fake.lock, random};
     shell::modHelp help{services, QStringLiteral("varodara")};
     LoggedWindows windows;
-    shell::Program program{services, help, windows, [] { g_log.push_back("endEventLoop"); }};
+    shell::Program program{services, help, windows, [] { g_log.emplace_back("endEventLoop"); }};
 };
 
 TEST_F(StartProgram, SecondCopyOnlySaysSoAndEnds)
