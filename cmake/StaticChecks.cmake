@@ -3,5 +3,5 @@
 foreach(check format tidy cppcheck)
   add_test(NAME check_${check}
            COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/check.sh ${check} ${PROJECT_BINARY_DIR})
-  set_tests_properties(check_${check} PROPERTIES LABELS static TIMEOUT 900)
+  set_tests_properties(check_${check} PROPERTIES LABELS static TIMEOUT 1800)
 endforeach()
