@@ -15,7 +15,7 @@ BUILD="$VARODARA_ROOT/build/release"
 
 if [ "${1:-}" != "--inside-xvfb" ]; then
   varodara_install_packages
-  varodara_build "$BUILD" -DCMAKE_BUILD_TYPE=Release -DVARODARA_TESTS=OFF -DVARODARA_BENCH=ON
+  varodara_build release -DVARODARA_BENCH=ON
   # -noreset: the server must not reset between the many short-lived clients.
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "${BASH_SOURCE[0]}" --inside-xvfb
 fi

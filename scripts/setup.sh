@@ -43,11 +43,12 @@ varodara_install_packages() {
   $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# varodara_build PRESET: configures and builds with one of the presets of CMakePresets.json,
-# in build/PRESET.
+# varodara_build PRESET [cmake options...]: configures and builds with one of the presets of
+# CMakePresets.json, in build/PRESET.
 varodara_build() {
   local preset="$1"
-  (cd "$VARODARA_ROOT" && cmake --preset "$preset" && cmake --build --preset "$preset" --parallel "$(nproc)")
+  shift
+  (cd "$VARODARA_ROOT" && cmake --preset "$preset" "$@" && cmake --build --preset "$preset" --parallel "$(nproc)")
 }
 
 VARODARA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
