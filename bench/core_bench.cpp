@@ -26,7 +26,7 @@ void BM_MonthlyNumberSweep(benchmark::State& state)
                     for (const std::string& day : days)
                         sum += core::CalculatePersonalMonth(day, core::MonthName(birthMonth), {year, month, 1});
         benchmark::DoNotOptimize(sum);
-        numbers += 200 * 12 * 12 * 31;
+        numbers += 200L * 12 * 12 * 31;
     }
     state.SetItemsProcessed(numbers);
     state.counters["ns_per_number"] =

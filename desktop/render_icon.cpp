@@ -17,7 +17,7 @@ bool WriteRawPixels(const QImage& image, const QString& path)
 {
     QFile file(path);
     const auto bytes = static_cast<qint64>(image.sizeInBytes());
-    return image.bytesPerLine() == 4 * image.width() && file.open(QIODevice::WriteOnly) &&
+    return image.bytesPerLine() == qsizetype{4} * image.width() && file.open(QIODevice::WriteOnly) &&
            file.write(reinterpret_cast<const char*>(image.constBits()), bytes) == bytes;
 }
 
