@@ -10,7 +10,7 @@
 #include <X11/keysym.h>
 #include <dirent.h>
 #include <poll.h>
-#include <signal.h>
+#include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
