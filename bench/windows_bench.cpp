@@ -31,6 +31,8 @@ public:
     {
         qApp->installEventFilter(this);
     }
+    PaintWatch(const PaintWatch&) = delete;
+    PaintWatch& operator=(const PaintWatch&) = delete;
     ~PaintWatch() override { qApp->removeEventFilter(this); }
 
     // Runs the event loop until the window has painted; false after five seconds without.
