@@ -29,8 +29,8 @@ void BM_MonthlyNumberSweep(benchmark::State& state)
         numbers += 200L * 12 * 12 * 31;
     }
     state.SetItemsProcessed(numbers);
-    state.counters["ns_per_number"] =
-        benchmark::Counter(static_cast<double>(numbers) * 1e-9, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_number"] = benchmark::Counter(static_cast<double>(numbers) * 1e-9,
+                                                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_MonthlyNumberSweep)->Unit(benchmark::kMillisecond);
 

@@ -14,10 +14,10 @@
 #include <optional>
 #include <vector>
 
+#include "app/appwindows.h"
 #include "platform/qtservices.h"
 #include "shell/modhelp.h"
 #include "ui/look.h"
-#include "app/appwindows.h"
 #include "ui/main/frmmain.h"
 
 namespace {
@@ -27,10 +27,7 @@ using Clock = std::chrono::steady_clock;
 // Notes the first paint of any widget inside the top-level window of the given name.
 class PaintWatch : public QObject {
 public:
-    explicit PaintWatch(QString windowName) : m_windowName(std::move(windowName))
-    {
-        qApp->installEventFilter(this);
-    }
+    explicit PaintWatch(QString windowName) : m_windowName(std::move(windowName)) { qApp->installEventFilter(this); }
     PaintWatch(const PaintWatch&) = delete;
     PaintWatch& operator=(const PaintWatch&) = delete;
     ~PaintWatch() override { qApp->removeEventFilter(this); }

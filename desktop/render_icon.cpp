@@ -41,8 +41,8 @@ int main(int argc, char** argv)
     renderer.render(&painter);
     painter.end();
     const QString output = QString::fromLocal8Bit(argv[3]);
-    const bool written = output.endsWith(QLatin1String(".argb")) ? WriteRawPixels(image, output)
-                                                                 : image.save(output, "PNG");
+    const bool written =
+        output.endsWith(QLatin1String(".argb")) ? WriteRawPixels(image, output) : image.save(output, "PNG");
     if (!written) {
         std::fprintf(stderr, "render_icon: cannot write %s\n", argv[3]);
         return 1;

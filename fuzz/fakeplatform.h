@@ -9,8 +9,13 @@
 
 namespace fuzz {
 
-struct FakePlatform : platform::MessageBoxService, platform::Browser, platform::SettingsStore, platform::Clock,
-                      platform::Clipboard, platform::InstanceLock, platform::Random {
+struct FakePlatform : platform::MessageBoxService,
+                      platform::Browser,
+                      platform::SettingsStore,
+                      platform::Clock,
+                      platform::Clipboard,
+                      platform::InstanceLock,
+                      platform::Random {
     platform::MessageAnswer show(const platform::MessageRequest&) override
     {
         ++boxes;

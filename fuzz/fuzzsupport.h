@@ -8,12 +8,12 @@
 #include <string_view>
 #include <vector>
 
-#define FUZZ_REQUIRE(condition)                                                                   \
-    do {                                                                                          \
-        if (!(condition)) {                                                                       \
+#define FUZZ_REQUIRE(condition)                                                                    \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
             std::fprintf(stderr, "property broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-            std::abort();                                                                         \
-        }                                                                                         \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (0)
 
 namespace fuzz {

@@ -58,8 +58,8 @@ void CheckPersonalMonth(std::string_view day, std::string_view month, std::strin
         // A real day of a real month in a real year never reduces to 0.
         const bool realDay = !trimmedDay.empty() && trimmedDay.size() <= 2 && trimmedDay.front() != '0' &&
                              std::stoi(std::string(trimmedDay)) <= 31;
-        if (realDay && core::MonthNameToNumber(core::TrimSpaces(month)) != 0 && today.year >= 1 &&
-            today.month >= 1 && today.month <= 12)
+        if (realDay && core::MonthNameToNumber(core::TrimSpaces(month)) != 0 && today.year >= 1 && today.month >= 1 &&
+            today.month <= 12)
             FUZZ_REQUIRE(number >= 1);
     } catch (const core::OverflowError&) {
     } catch (const std::invalid_argument&) {

@@ -10,10 +10,10 @@
 #include <X11/keysym.h>
 #include <dirent.h>
 #include <poll.h>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <cerrno>
 #include <chrono>

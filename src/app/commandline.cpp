@@ -16,15 +16,16 @@ std::string ProgramName(const char* argv0)
 
 void PrintHelp(const std::string& program)
 {
-    std::printf("Usage: %s [OPTION]\n"
-                "Works out your personal month number from your birth date and shows its reading.\n"
-                "\n"
-                "  -h, --help     show this help and exit\n"
-                "      --version  show the version and exit\n"
-                "\n"
-                "Any other argument is ignored. Without an option the program opens its window;\n"
-                "it needs a graphical display (X11 or Wayland).\n",
-                program.c_str());
+    std::printf(
+        "Usage: %s [OPTION]\n"
+        "Works out your personal month number from your birth date and shows its reading.\n"
+        "\n"
+        "  -h, --help     show this help and exit\n"
+        "      --version  show the version and exit\n"
+        "\n"
+        "Any other argument is ignored. Without an option the program opens its window;\n"
+        "it needs a graphical display (X11 or Wayland).\n",
+        program.c_str());
 }
 
 }  // namespace

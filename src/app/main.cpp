@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "app/appwindows.h"
 #include "app/commandline.h"
 #include "app/termination.h"
 #include "platform/qtservices.h"
@@ -11,7 +12,6 @@
 #include "shell/program.h"
 #include "ui/leanstyle.h"
 #include "ui/look.h"
-#include "app/appwindows.h"
 
 int main(int argc, char** argv)
 {

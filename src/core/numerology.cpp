@@ -12,8 +12,18 @@ struct MonthEntry {
 };
 
 constexpr std::array<MonthEntry, 12> kMonths{{
-    {"January", 1}, {"February", 2}, {"March", 3},     {"April", 4},    {"May", 5},       {"June", 6},
-    {"July", 7},    {"August", 8},   {"September", 9}, {"October", 1}, {"November", 2}, {"December", 3},
+    {"January", 1},
+    {"February", 2},
+    {"March", 3},
+    {"April", 4},
+    {"May", 5},
+    {"June", 6},
+    {"July", 7},
+    {"August", 8},
+    {"September", 9},
+    {"October", 1},
+    {"November", 2},
+    {"December", 3},
 }};
 
 // One reduction stage: a value of two or more decimal digits becomes its first plus its last
@@ -76,8 +86,7 @@ std::string_view TrimSpaces(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-Int16 CalculatePersonalMonth(std::string_view birthDay, std::string_view birthMonthName,
-                             const CalendarDate& today)
+Int16 CalculatePersonalMonth(std::string_view birthDay, std::string_view birthMonthName, const CalendarDate& today)
 {
     const Int16 dayTerm = ReduceNumber(TrimSpaces(birthDay));
     const Int16 monthTerm = MonthNameToNumber(TrimSpaces(birthMonthName));

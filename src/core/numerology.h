@@ -28,7 +28,6 @@ Int16 MonthNameToNumber(std::string_view name);
 // Removes leading and trailing space characters (code 32) only.
 std::string_view TrimSpaces(std::string_view text);
 
-Int16 CalculatePersonalMonth(std::string_view birthDay, std::string_view birthMonthName,
-                             const CalendarDate& today);
+Int16 CalculatePersonalMonth(std::string_view birthDay, std::string_view birthMonthName, const CalendarDate& today);
 
 }  // namespace core

@@ -4,10 +4,7 @@
 
 namespace platform {
 
-QtBrowser::QtBrowser(QString program)
-    : m_program(std::move(program))
-{
-}
+QtBrowser::QtBrowser(QString program) : m_program(std::move(program)) {}
 
 void QtBrowser::open(const QString& address)
 {

@@ -4,8 +4,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <cstdlib>
 #include <QStandardPaths>
+#include <cstdlib>
 
 namespace platform {
 
@@ -31,8 +31,8 @@ QString defaultName()
 }  // namespace
 
 QtInstanceLock::QtInstanceLock(QString folder, QString name)
-    : m_folder(folder.isEmpty() ? defaultFolder() : std::move(folder))
-    , m_name(name.isEmpty() ? defaultName() : std::move(name))
+    : m_folder(folder.isEmpty() ? defaultFolder() : std::move(folder)),
+      m_name(name.isEmpty() ? defaultName() : std::move(name))
 {
 }
 

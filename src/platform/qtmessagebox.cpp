@@ -58,8 +58,8 @@ MessageAnswer QtMessageBox::show(const MessageRequest& request)
     }
     // The box sizes itself to its text: a short message would cut its caption short.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        grid->addItem(new QSpacerItem(titleWidth(request.title, box.font()), 0, QSizePolicy::Fixed),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(titleWidth(request.title, box.font()), 0, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
     }
     box.exec();
 

@@ -14,8 +14,7 @@ float QtRandom::toUnit(std::uint32_t bits)
 void QtRandom::seedFromClock()
 {
     const auto nanoseconds = static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(
-            std::chrono::system_clock::now().time_since_epoch())
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
             .count());
     // The process id keeps two copies started in the same tick apart.
     const auto pid = static_cast<std::uint64_t>(QCoreApplication::applicationPid());

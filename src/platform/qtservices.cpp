@@ -29,10 +29,7 @@ struct QtServices::Impl {
     Platform platform{messages, browser, settings, clock, clipboard, lock, random};
 };
 
-QtServices::QtServices()
-    : m_impl(std::make_unique<Impl>())
-{
-}
+QtServices::QtServices() : m_impl(std::make_unique<Impl>()) {}
 
 QtServices::~QtServices() = default;
 

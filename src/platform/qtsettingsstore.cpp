@@ -19,8 +19,7 @@ void throwIfFailed(const QSettings& settings, const char* action)
                                 .arg(QLatin1String(action), settings.fileName())
                                 .toStdString());
     case QSettings::FormatError:
-        throw SettingsError(
-            QStringLiteral("the settings file %1 is malformed").arg(settings.fileName()).toStdString());
+        throw SettingsError(QStringLiteral("the settings file %1 is malformed").arg(settings.fileName()).toStdString());
     }
     throw SettingsError("unknown settings error");
 }
@@ -28,15 +27,13 @@ void throwIfFailed(const QSettings& settings, const char* action)
 }  // namespace
 
 QtSettingsStore::QtSettingsStore(QString root)
-    : m_root(root.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                            : std::move(root))
+    : m_root(root.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) : std::move(root))
 {
 }
 
 QString QtSettingsStore::filePath(const QString& application) const
 {
-    return m_root + QLatin1Char('/') + application + QLatin1Char('/') + application +
-           QLatin1String(".ini");
+    return m_root + QLatin1Char('/') + application + QLatin1Char('/') + application + QLatin1String(".ini");
 }
 
 QString QtSettingsStore::read(const QString& application, const QString& section, const QString& name)
@@ -54,8 +51,7 @@ void QtSettingsStore::write(const QString& application, const QString& section, 
     // Checked here too: QSettings only notices a folder it cannot make when it syncs, and
     // says no more than "access error".
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        throw SettingsError(
-            QStringLiteral("cannot create the settings folder of %1").arg(path).toStdString());
+        throw SettingsError(QStringLiteral("cannot create the settings folder of %1").arg(path).toStdString());
 
     QSettings settings(path, QSettings::IniFormat);
     throwIfFailed(settings, "read");

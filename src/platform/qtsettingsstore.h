@@ -11,8 +11,7 @@ public:
     explicit QtSettingsStore(QString root = {});
 
     QString read(const QString& application, const QString& section, const QString& name) override;
-    void write(const QString& application, const QString& section, const QString& name,
-               const QString& value) override;
+    void write(const QString& application, const QString& section, const QString& name, const QString& value) override;
 
     QString filePath(const QString& application) const;
 

@@ -60,8 +60,8 @@ const QString kSettingsSection = QStringLiteral("Settings");
 const QString kDurationName = QStringLiteral("Duration");
 constexpr qint64 kReminderDays = 14;  // further apart than this, in either direction, asks
 
-const QString kUpdateQuestion = QStringLiteral("There maybe an update to this software available") +
-                                QChar(13) + QStringLiteral("Do you want to check for an update?");
+const QString kUpdateQuestion = QStringLiteral("There maybe an update to this software available") + QChar(13) +
+                                QStringLiteral("Do you want to check for an update?");
 
 // The date form the reminder writes; the same in every locale, so it always reads back.
 QString DateText(const QDate& date)
@@ -105,13 +105,34 @@ modHelp::modHelp(platform::Platform& platform, QString applicationName)
 {
 }
 
-void modHelp::OpenHomePage() { LaunchWebPage(PageAddress(Page::Home)); }
-void modHelp::OpenSoftwaresPage() { LaunchWebPage(PageAddress(Page::Softwares)); }
-void modHelp::OpenOnlineHelp() { LaunchWebPage(PageAddress(Page::OnlineHelp)); }
-void modHelp::OpenDownloadPage() { LaunchWebPage(PageAddress(Page::Download)); }
-void modHelp::OpenDonatePage() { LaunchWebPage(PageAddress(Page::Donate)); }
-void modHelp::OpenCoBrandPage() { LaunchWebPage(PageAddress(Page::CoBrand)); }
-void modHelp::OpenFullyBrandedPage() { LaunchWebPage(PageAddress(Page::FullyBranded)); }
+void modHelp::OpenHomePage()
+{
+    LaunchWebPage(PageAddress(Page::Home));
+}
+void modHelp::OpenSoftwaresPage()
+{
+    LaunchWebPage(PageAddress(Page::Softwares));
+}
+void modHelp::OpenOnlineHelp()
+{
+    LaunchWebPage(PageAddress(Page::OnlineHelp));
+}
+void modHelp::OpenDownloadPage()
+{
+    LaunchWebPage(PageAddress(Page::Download));
+}
+void modHelp::OpenDonatePage()
+{
+    LaunchWebPage(PageAddress(Page::Donate));
+}
+void modHelp::OpenCoBrandPage()
+{
+    LaunchWebPage(PageAddress(Page::CoBrand));
+}
+void modHelp::OpenFullyBrandedPage()
+{
+    LaunchWebPage(PageAddress(Page::FullyBranded));
+}
 
 void modHelp::LaunchWebPage(const QString& address)
 {

@@ -33,8 +33,7 @@ FrontLabel CoBrandChoice(core::Int16 number);
 class Program {
 public:
     // endEventLoop ends the running event loop (QCoreApplication::exit in the program).
-    Program(platform::Platform& platform, modHelp& help, ProgramWindows& windows,
-            std::function<void()> endEventLoop);
+    Program(platform::Platform& platform, modHelp& help, ProgramWindows& windows, std::function<void()> endEventLoop);
 
     void StartProgram();
     void EndProgram();

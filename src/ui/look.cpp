@@ -120,8 +120,7 @@ void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text
                                          " border: 2px outset %3; }"
                                          "QPushButton:pressed { border-style: inset; }"
                                          "QPushButton:focus { border-color: %4; }")
-                              .arg(face.name(), text.name(), face.lighter(130).name(),
-                                   face.darker(160).name()));
+                              .arg(face.name(), text.name(), face.lighter(130).name(), face.darker(160).name()));
 }
 
 void StyleList(QComboBox* list)
@@ -192,7 +191,8 @@ QPixmap ProgramPixmap(int size, qreal devicePixelRatio)
 {
     // The drawing of the next size up (or the largest), so the picture is crisp at any scale.
     const int pixels = qRound(size * devicePixelRatio);
-    const auto found = std::find_if(kIconSizes.begin(), kIconSizes.end(), [pixels](int drawn) { return drawn >= pixels; });
+    const auto found =
+        std::find_if(kIconSizes.begin(), kIconSizes.end(), [pixels](int drawn) { return drawn >= pixels; });
     QImage image = ReadIconImage(found != kIconSizes.end() ? *found : kIconSizes.back());
     if (image.width() != pixels)
         image = image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);

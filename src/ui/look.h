@@ -28,7 +28,10 @@ inline constexpr QColor kYellow{255, 255, 0};
 
 inline constexpr int kTwipsPerPixel = 15;
 
-constexpr int Twips(int twips) { return twips / kTwipsPerPixel; }
+constexpr int Twips(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
 constexpr QRect TwipsRect(int left, int top, int width, int height)
 {
     return {Twips(left), Twips(top), Twips(width), Twips(height)};

@@ -26,8 +26,8 @@ WindowRegistry::~WindowRegistry()
 
 Form* WindowRegistry::findForm(std::type_index type) const
 {
-    const auto it = std::find_if(m_loaded.begin(), m_loaded.end(),
-                                 [&](const Entry& e) { return e.type == type && e.widget; });
+    const auto it =
+        std::find_if(m_loaded.begin(), m_loaded.end(), [&](const Entry& e) { return e.type == type && e.widget; });
     return it == m_loaded.end() ? nullptr : it->form;
 }
 
@@ -47,8 +47,7 @@ Form& WindowRegistry::loadForm(std::type_index type)
 
 void WindowRegistry::unload(Form& form)
 {
-    const auto it = std::find_if(m_loaded.begin(), m_loaded.end(),
-                                 [&](const Entry& e) { return e.form == &form; });
+    const auto it = std::find_if(m_loaded.begin(), m_loaded.end(), [&](const Entry& e) { return e.form == &form; });
     if (it == m_loaded.end() || it->unloading)
         return;
     it->unloading = true;
@@ -57,8 +56,7 @@ void WindowRegistry::unload(Form& form)
     } catch (...) {
     }
     // Form_Unload may have loaded or unloaded other windows: look the entry up again.
-    const auto again = std::find_if(m_loaded.begin(), m_loaded.end(),
-                                    [&](const Entry& e) { return e.form == &form; });
+    const auto again = std::find_if(m_loaded.begin(), m_loaded.end(), [&](const Entry& e) { return e.form == &form; });
     QPointer<QWidget> widget = again->widget;
     m_loaded.erase(again);
     form.m_registry = nullptr;

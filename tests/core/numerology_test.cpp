@@ -32,8 +32,16 @@ TEST(ReduceNumber, ReducesInExactlyTwoFirstPlusLastStages)
         std::string text;
         int expected;
     } cases[] = {
-        {"", 0},   {"0", 0},  {"7", 7},     {"10", 1},  {"19", 1},
-        {"29", 2}, {"99", 9}, {"2026", 1}, {"0009", 9}, {std::string(17, '9'), 4},
+        {"", 0},
+        {"0", 0},
+        {"7", 7},
+        {"10", 1},
+        {"19", 1},
+        {"29", 2},
+        {"99", 9},
+        {"2026", 1},
+        {"0009", 9},
+        {std::string(17, '9'), 4},
         // 28 -> 10 -> 1: the one case here whose first stage still leaves two digits.
         {"1999", 1},
         // 199 nines: digit sum 1791 -> 1 + 1 = 2, where a digital root would give 9.
@@ -58,7 +66,7 @@ TEST(CheckedAdd, ReachesBothBoundsAndRefusesOneBeyond)
         core::Int16 a, b;
         int sum;  // outside -32768..32767: must throw
     } cases[] = {
-        {32766, 1, 32767},   {32767, 0, 32767},   {32767, 1, 32768},      {1, 32767, 32768},
+        {32766, 1, 32767},    {32767, 0, 32767},   {32767, 1, 32768},    {1, 32767, 32768},
         {-32767, -1, -32768}, {-32768, 0, -32768}, {-32768, -1, -32769}, {32767, -32768, -1},
     };
     for (const auto& c : cases) {
@@ -117,8 +125,8 @@ TEST(CalculatePersonalMonth, AlwaysOneToNineAndEqualToTheDigitRoot)
                     const int got = CalculatePersonalMonth(std::to_string(day), names[birthMonth - 1],
                                                            {year, month, 1 + (year + month) % 28});
                     if (got != expected) {
-                        FAIL() << day << " " << names[birthMonth - 1] << " in " << month << "/" << year
-                               << ": got " << got << ", expected " << expected;
+                        FAIL() << day << " " << names[birthMonth - 1] << " in " << month << "/" << year << ": got "
+                               << got << ", expected " << expected;
                     }
                 }
             }

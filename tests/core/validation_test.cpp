@@ -22,10 +22,10 @@ TEST(Validation, acceptsExactlyTheDaysTheGregorianCalendarHas)
                 const std::string dayText = std::to_string(day);
                 const auto problem = core::ValidateBirthDetails(
                     {"ANN", "LEE", dayText, core::MonthName(month), yearText, day - 1, month - 1, year});
-                const bool exists = std::chrono::year_month_day{std::chrono::year{year},
-                                                                std::chrono::month{static_cast<unsigned>(month)},
-                                                                std::chrono::day{static_cast<unsigned>(day)}}
-                                        .ok();
+                const bool exists = std::chrono::year_month_day{
+                    std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                    std::chrono::day{static_cast<unsigned>(
+                        day)}}.ok();
                 ASSERT_EQ(!problem.has_value(), exists) << day << "/" << month << "/" << year;
                 if (problem) {
                     EXPECT_EQ(problem->message, month == 2 ? core::kFebruaryDayWrong : core::kThirtyDayMonthWrong);

@@ -39,8 +39,8 @@ inline QString Run(const QStringList& arguments)
 // Visible top-level windows of a process whose title matches exactly.
 inline QStringList Windows(qint64 pid, const QString& title)
 {
-    const QString found = Run({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                               QString::number(pid), QStringLiteral("--name"),
+    const QString found = Run({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                               QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"),
                                QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$')});
     return found.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
@@ -119,8 +119,8 @@ protected:
         const QString root = m_root.path();
         for (const char* folder : {"home", "config", "runtime", "data", "cache", "bin"})
             ASSERT_TRUE(QDir(root).mkpath(QLatin1String(folder)));
-        QFile::setPermissions(root + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                     QFileDevice::ExeOwner);
+        QFile::setPermissions(root + QStringLiteral("/runtime"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         m_browserLog = root + QStringLiteral("/browser.log");
         const QString browser = root + QStringLiteral("/bin/fake-browser");
         QFile script(browser);

@@ -57,7 +57,8 @@ TEST_F(EndToEnd, OnlineHelpReachesTheBrowserThroughXdgOpen)
     Keys(main, {QStringLiteral("alt+h"), QStringLiteral("o")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return !browserRequests().isEmpty(); }, kWaitMs)) << "no browser was started";
     EXPECT_EQ(browserRequests(),
-              QStringList{kMainSite + QStringLiteral("/ov-free-varodara-zevaz-adavuv/ov-free-varodara-zevaz-adavuv-help.html")});
+              QStringList{kMainSite +
+                          QStringLiteral("/ov-free-varodara-zevaz-adavuv/ov-free-varodara-zevaz-adavuv-help.html")});
     EXPECT_EQ(WindowOfWidth(program.pid(), kMainWidth), main) << "the main window changed";
 }
 
@@ -83,9 +84,10 @@ TEST_F(EndToEnd, ReferAFriendSendsTheTypedDetailsToTheReferralPage)
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return !browserRequests().isEmpty(); }, kWaitMs)) << "nothing was submitted";
     EXPECT_EQ(browserRequests(),
-              QStringList{kMainSite + QStringLiteral("/ovms-refer-a-friend.php?taf1=Anna%20Lee&taf2=anna@example.org"
-                                                     "&taf3=Your%20Message%0D%0A&taf4=Bob%20%26%20Co"
-                                                     "&taf5=bob@example.org&taf6=") +
+              QStringList{kMainSite +
+                          QStringLiteral("/ovms-refer-a-friend.php?taf1=Anna%20Lee&taf2=anna@example.org"
+                                         "&taf3=Your%20Message%0D%0A&taf4=Bob%20%26%20Co"
+                                         "&taf5=bob@example.org&taf6=") +
                           kMainSite + QStringLiteral("/ov-free-varodara-zevaz-adavuv/")});
     EXPECT_TRUE(program.running()) << "the exit screen closed after a submission";
 }

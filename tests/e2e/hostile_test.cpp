@@ -55,8 +55,8 @@ TEST_F(Faults, DamagedSettingsAndLockNeitherStopTheStartNorShowAMessage)
         bool asks = false;
     };
     const auto ini = [](const QString& dir, const QString& configHome = QStringLiteral("config")) {
-        return dir + QLatin1Char('/') + configHome + QLatin1Char('/') + kProgramName + QLatin1Char('/') +
-               kProgramName + QStringLiteral(".ini");
+        return dir + QLatin1Char('/') + configHome + QLatin1Char('/') + kProgramName + QLatin1Char('/') + kProgramName +
+               QStringLiteral(".ini");
     };
     const auto settingsHolding = [&ini](QByteArray contents) {
         return [&ini, contents](const QString& dir, QProcessEnvironment&) {

@@ -89,8 +89,8 @@ TEST(InstanceLock, aLockFileThatNamesNoHolderIsTakenOverOnceItIsNotBrandNew)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(c.contents);
         file.flush();
-        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-c.ageSeconds),
-                                     QFileDevice::FileModificationTime));
+        ASSERT_TRUE(
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-c.ageSeconds), QFileDevice::FileModificationTime));
         file.close();
         EXPECT_EQ(lock.tryLock(), c.taken);
     }

@@ -65,8 +65,8 @@ TEST(MessageBox, showsTheRequestAndReturnsTheAnswer)
             }
         });
         poll.start(10);
-        EXPECT_EQ(platform::QtMessageBox().show({QStringLiteral("There is news\rDo you\r\nwant it?"), c.icon,
-                                                 c.buttons, c.title}),
+        EXPECT_EQ(platform::QtMessageBox().show(
+                      {QStringLiteral("There is news\rDo you\r\nwant it?"), c.icon, c.buttons, c.title}),
                   c.answer);
         EXPECT_TRUE(seen);
     }

@@ -33,9 +33,10 @@ TEST(SettingsStore, encodedNameAndValueSurviveTheFile)
     ASSERT_TRUE(written.isValid() && copied.isValid());
     // Code page 1252's codes 128..159 (an undefined one as the C1 control of that value),
     // then 160..255, which equal Latin-1.
-    QString name = QString::fromUtf16(u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039"
-                                      u"\u0152\u008D\u017D\u008F\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014"
-                                      u"\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178");
+    QString name = QString::fromUtf16(
+        u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039"
+        u"\u0152\u008D\u017D\u008F\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014"
+        u"\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178");
     for (char16_t c = 0xA0; c <= 0xFF; ++c)
         name += QChar(c);
     // Encoded text also holds the ASCII codes 85..127, brackets and backslash among them.
@@ -46,8 +47,8 @@ TEST(SettingsStore, encodedNameAndValueSurviveTheFile)
     QtSettingsStore(written.path()).write(kApp, kSection, name, value);
     // QSettings caches the files it has seen; a copy under another root is read from disk.
     ASSERT_TRUE(QDir(copied.path()).mkpath(kApp));
-    ASSERT_TRUE(QFile::copy(QtSettingsStore(written.path()).filePath(kApp),
-                            QtSettingsStore(copied.path()).filePath(kApp)));
+    ASSERT_TRUE(
+        QFile::copy(QtSettingsStore(written.path()).filePath(kApp), QtSettingsStore(copied.path()).filePath(kApp)));
     EXPECT_EQ(QtSettingsStore(copied.path()).read(kApp, kSection, name), value);
 }
 

@@ -40,6 +40,7 @@ TEST(CodePage1252, AllCodesRoundTripAndSurrogatePairsBecomeOneQuestionMark)
 
     EXPECT_EQ(shell::ToCodePage1252(QString::fromUtf8("x\xF0\x9F\x98\x80y")), QByteArray("x?y"));  // emoji: a pair
     // A lone high surrogate, a pair, a lone low one, and a high one that ends the text.
-    EXPECT_EQ(shell::ToCodePage1252(QString::fromUtf16(u"\xD800" u"a\xD800\xDC00\xDC00z\xD800")),
+    EXPECT_EQ(shell::ToCodePage1252(QString::fromUtf16(u"\xD800"
+                                                       u"a\xD800\xDC00\xDC00z\xD800")),
               QByteArray("?a??z?"));
 }

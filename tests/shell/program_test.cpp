@@ -16,8 +16,12 @@ TEST(CoBrand, NumberIsSixTimesRPlusOneRoundedHalfToEvenOddBringsCoBrandFront)
 {
     using shell::FrontLabel;
     const std::tuple<float, core::Int16, FrontLabel> cases[] = {
-        {0.0f, 1, FrontLabel::CoBrand},     {0.25f, 2, FrontLabel::FullBrand}, {0.3f, 3, FrontLabel::CoBrand},
-        {0.5f, 4, FrontLabel::FullBrand},   {0.65f, 5, FrontLabel::CoBrand},   {0.75f, 6, FrontLabel::FullBrand},
+        {0.0f, 1, FrontLabel::CoBrand},
+        {0.25f, 2, FrontLabel::FullBrand},
+        {0.3f, 3, FrontLabel::CoBrand},
+        {0.5f, 4, FrontLabel::FullBrand},
+        {0.65f, 5, FrontLabel::CoBrand},
+        {0.75f, 6, FrontLabel::FullBrand},
         {std::nextafter(1.0f, 0.0f), 7, FrontLabel::Unchanged},
     };
     for (const auto& [r, number, label] : cases) {

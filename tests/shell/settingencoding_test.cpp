@@ -19,7 +19,9 @@ TEST(SettingEncoding, ShiftsCodesDropsWhatLeavesTheCodePageAndLimitsTheLength)
     EXPECT_EQ(shell::EncodeSetting(QStringLiteral("abc")), FromCodes({182, 183, 184}));
     EXPECT_TRUE(shell::EncodeSetting(QString()).isEmpty() && shell::DecodeSetting(QString()).isEmpty());
     // é (233) and ÿ (255) are above 170; 171 is the first code dropped.
-    EXPECT_EQ(shell::EncodeSetting(QString::fromUtf8("a\xC3\xA9" "b\xC3\xBF")), FromCodes({182, 183}));
+    EXPECT_EQ(shell::EncodeSetting(QString::fromUtf8("a\xC3\xA9"
+                                                     "b\xC3\xBF")),
+              FromCodes({182, 183}));
     EXPECT_EQ(shell::EncodeSetting(FromCodes({170, 171})), FromCodes({255}));
     // Below 85 nothing is left on the way back; 85 itself becomes code 0.
     EXPECT_EQ(shell::DecodeSetting(FromCodes({84, 85, 182})), FromCodes({0, 97}));

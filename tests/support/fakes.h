@@ -61,8 +61,7 @@ public:
             throw platform::SettingsError("read failed");
         return values.value(key(application, section, name));
     }
-    void write(const QString& application, const QString& section, const QString& name,
-               const QString& value) override
+    void write(const QString& application, const QString& section, const QString& name, const QString& value) override
     {
         if (failWrites)
             throw platform::SettingsError("write failed");

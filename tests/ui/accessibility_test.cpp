@@ -9,8 +9,7 @@
 
 TEST_F(AppFixture, EveryNamedControlOfEveryWindowHasAnAccessibleName)
 {
-    const QList<QWidget*> windows{registry.load<ui::frmMain>().widget(),
-                                  registry.load<ui::frmPersonalMonth>().widget(),
+    const QList<QWidget*> windows{registry.load<ui::frmMain>().widget(), registry.load<ui::frmPersonalMonth>().widget(),
                                   registry.load<ui::frmExitScreen>().widget(), registry.load<ui::frmAbout>().widget()};
     for (QWidget* window : windows) {
         for (QWidget* control : window->findChildren<QWidget*>()) {

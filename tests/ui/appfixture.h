@@ -8,10 +8,10 @@
 #include <QTest>
 #include <QWidget>
 
+#include "app/appwindows.h"
 #include "fakes.h"
 #include "shell/modhelp.h"
 #include "shell/program.h"
-#include "app/appwindows.h"
 
 class AppFixture : public ::testing::Test {
 protected:

@@ -18,7 +18,12 @@ namespace {
 
 class ExitScreenTest : public AppFixture {
 protected:
-    ui::frmExitScreen& open() { auto& form = registry.show<ui::frmExitScreen>(); activate(&form); return form; }
+    ui::frmExitScreen& open()
+    {
+        auto& form = registry.show<ui::frmExitScreen>();
+        activate(&form);
+        return form;
+    }
 
     static QString textOf(QWidget* control)
     {
@@ -27,14 +32,23 @@ protected:
                    : control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
     }
 
-    static QString focusName() { QWidget* w = QApplication::focusWidget(); return w ? w->objectName() : "none"; }
+    static QString focusName()
+    {
+        QWidget* w = QApplication::focusWidget();
+        return w ? w->objectName() : "none";
+    }
 
     const QString m_host = QUrl(shell::SiteAddress(shell::Site::Main)).host();
 };
 
 TEST_F(ExitScreenTest, controls_sit_where_the_twips_table_puts_them_and_their_texts_fit)
 {
-    const struct { const char* name; const char* container; int left, top, width, height; QString text; } places[] = {
+    const struct {
+        const char* name;
+        const char* container;
+        int left, top, width, height;
+        QString text;
+    } places[] = {
         {"Picture1", "frmExitScreen", 360, 120, 540, 540, {}},
         {"Label1", "frmExitScreen", 1080, 240, 5475, 435, "OV Varodara Zevaz Adavuv v1.75"},
         {"Label2", "frmExitScreen", 120, 840, 6975, 1095, {}},
@@ -90,8 +104,8 @@ TEST_F(ExitScreenTest, each_load_seeds_the_generator_and_picks_the_line_of_floor
 {
     const QString starts[] = {"Orvane Softwares, such as this can be created", "Visit " + m_host + " regularly.",
                               m_host + " is a free online", m_host + " needs your help."};
-    const std::pair<float, int> draws[] = {{0.0f, 0}, {0.24999f, 0}, {0.25f, 1}, {0.5f, 2},
-                                           {0.7f, 2}, {0.75f, 3}, {std::nextafter(1.0f, 0.0f), 3}};
+    const std::pair<float, int> draws[] = {
+        {0.0f, 0}, {0.24999f, 0}, {0.25f, 1}, {0.5f, 2}, {0.7f, 2}, {0.75f, 3}, {std::nextafter(1.0f, 0.0f), 3}};
     for (const auto& [r, line] : draws) {
         SCOPED_TRACE(r);
         fake.random.values = {r};
@@ -105,7 +119,10 @@ TEST_F(ExitScreenTest, each_load_seeds_the_generator_and_picks_the_line_of_floor
 
 TEST_F(ExitScreenTest, placeholders_clear_on_focus_and_come_back_when_left_empty)
 {
-    const struct { const char* box; QString before, whileFocused, after; } cases[] = {
+    const struct {
+        const char* box;
+        QString before, whileFocused, after;
+    } cases[] = {
         {"txtName", "  Your Name  ", "", "Your Name"},
         {"txtName", "   ", "   ", "Your Name"},
         {"txtName", "Your Name\t", "Your Name\t", "Your Name\t"},  // only spaces are trimmed

@@ -27,9 +27,9 @@ TEST_F(MainMenus, barAndDropDownsReadInDisplayOrder)
     EXPECT_FALSE(main->menuBar()->isNativeMenuBar());
     EXPECT_FALSE(child<QAction>(main, "mkmoney")->isVisible());
     EXPECT_EQ(Captions(child<QMenu>(main, "nuFile")), QStringList({"&Next", "E&xit"}));
-    EXPECT_EQ(Captions(child<QMenu>(main, "mnuHelp")), QStringList({"&Online Help", "&Visit Us Online", "-",
-                                                                    "&Check for Software Update", "-",
-                                                                    "&About Software"}));
+    EXPECT_EQ(
+        Captions(child<QMenu>(main, "mnuHelp")),
+        QStringList({"&Online Help", "&Visit Us Online", "-", "&Check for Software Update", "-", "&About Software"}));
 }
 
 TEST_F(MainMenus, eachLinkOpensItsPageOnceAndTouchesNothingElse)
@@ -38,10 +38,14 @@ TEST_F(MainMenus, eachLinkOpensItsPageOnceAndTouchesNothingElse)
     const QString site = home + "/ov-free-varodara-zevaz-adavuv/";
     const QString help = shell::SiteAddress(shell::Site::Help);
     const std::pair<const char*, QString> links[] = {
-        {"mnuOnline", site + "ov-free-varodara-zevaz-adavuv-help.html"}, {"mnuVisit", home},
-        {"mnuUpdate", site + "download-ov-free-varodara-zevaz-adavuv.html"}, {"mnuDonate", help + "/donate.html"},
-        {"mkmoney", help + "/fully-branded.html"}, {"Label61", home},
-        {"lblFullBrand", help + "/fully-branded.html"}, {"lblCobrand", help + "/co-brand.html"},
+        {"mnuOnline", site + "ov-free-varodara-zevaz-adavuv-help.html"},
+        {"mnuVisit", home},
+        {"mnuUpdate", site + "download-ov-free-varodara-zevaz-adavuv.html"},
+        {"mnuDonate", help + "/donate.html"},
+        {"mkmoney", help + "/fully-branded.html"},
+        {"Label61", home},
+        {"lblFullBrand", help + "/fully-branded.html"},
+        {"lblCobrand", help + "/co-brand.html"},
     };
     fill(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 3, 1990);
     // As before any reminder was stored: Check for Software Update still only opens the page.

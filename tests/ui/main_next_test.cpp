@@ -24,13 +24,20 @@ TEST_F(MainNext, refusesMissingNamesAndImpossibleDatesWithoutChangingAnything)
         {"", "", 14, 3, 1990, "Please Enter Your First Name", firstName},
         {"ANN", "", 14, 3, 1990, "Please Enter Your Last Name", lastName},
         {" ", "  ", 14, 3, 1990, {}, nullptr},
-        {"A", "L", 29, 2, 2001, feb, year},    {"A", "L", 29, 2, 1900, feb, year},
-        {"A", "L", 30, 2, 2000, feb, year},    {"A", "L", 31, 2, 2048, feb, year},
-        {"A", "L", 31, 4, 1990, days30, year}, {"A", "L", 31, 6, 1990, days30, year},
-        {"A", "L", 31, 9, 1990, days30, year}, {"A", "L", 31, 11, 2050, days30, year},
-        {"A", "L", 29, 2, 2000, {}, nullptr},  {"A", "L", 29, 2, 2048, {}, nullptr},
-        {"A", "L", 28, 2, 1900, {}, nullptr},  {"A", "L", 30, 4, 1990, {}, nullptr},
-        {"A", "L", 31, 8, 1990, {}, nullptr},  {"A", "L", 31, 12, 1900, {}, nullptr},
+        {"A", "L", 29, 2, 2001, feb, year},
+        {"A", "L", 29, 2, 1900, feb, year},
+        {"A", "L", 30, 2, 2000, feb, year},
+        {"A", "L", 31, 2, 2048, feb, year},
+        {"A", "L", 31, 4, 1990, days30, year},
+        {"A", "L", 31, 6, 1990, days30, year},
+        {"A", "L", 31, 9, 1990, days30, year},
+        {"A", "L", 31, 11, 2050, days30, year},
+        {"A", "L", 29, 2, 2000, {}, nullptr},
+        {"A", "L", 29, 2, 2048, {}, nullptr},
+        {"A", "L", 28, 2, 1900, {}, nullptr},
+        {"A", "L", 30, 4, 1990, {}, nullptr},
+        {"A", "L", 31, 8, 1990, {}, nullptr},
+        {"A", "L", 31, 12, 1900, {}, nullptr},
         // Huge and odd names must not break anything.
         {QString(1 << 20, QLatin1Char('x')), QString::fromUtf8("\x01\x02\t\x7f\x1b"), 14, 3, 1990, {}, nullptr},
         {QString::fromUtf8("\xf0\x9f\x98\x80 \xd7\xa9\xd7\x9c"), QString(QChar(0xd800)), 14, 3, 1990, {}, nullptr},
@@ -65,8 +72,8 @@ TEST_F(MainNext, refusesMissingNamesAndImpossibleDatesWithoutChangingAnything)
 TEST_F(MainNext, showsTheReadingForTheCurrentMonthInAFreshWindowEachTime)
 {
     // 14 March in December 2026 gives 3 whatever the birth year, by button or by menu.
-    for (const auto& [birthYear, menu] : {std::pair<int, QAction*>{1990, nullptr}, {1900, nullptr},
-                                          {2050, child<QAction>(main, "mnuNext")}}) {
+    for (const auto& [birthYear, menu] :
+         {std::pair<int, QAction*>{1990, nullptr}, {1900, nullptr}, {2050, child<QAction>(main, "mnuNext")}}) {
         fill(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 3, birthYear);
         menu ? menu->trigger() : next->click();
         EXPECT_EQ(visibleWindows(), QStringList{QStringLiteral("frmPersonalMonth")}) << birthYear;

@@ -21,15 +21,24 @@ TEST_F(MainWindow, placesEveryControlAtItsTwipsInItsContainer)
         bool autoSize = false;  // sized to its caption: only the place is fixed
     };
     const Placement layout[] = {
-        {"Frame2", nullptr, 80, 0, 6255, 615},                {"Label61", "Frame2", 50, 140, 6120, 585},
-        {"fraName", nullptr, 80, 720, 6255, 1605},            {"Label1", "fraName", 120, 240, 750, 195, true},
-        {"Label4", "fraName", 2160, 240, 1095, 195, true},    {"Label5", "fraName", 4200, 240, 765, 195, true},
-        {"txtFirstName", "fraName", 90, 450, 1905, 345},      {"txtMiddleName", "fraName", 2115, 450, 1965, 345},
-        {"txtLastName", "fraName", 4200, 450, 1935, 345},     {"fraBirthDay", "fraName", 120, 840, 6045, 645},
-        {"cboMonth", "fraBirthDay", 120, 210, 1455, 315},     {"cboDate", "fraBirthDay", 1760, 210, 855, 315},
-        {"cboYear", "fraBirthDay", 2800, 210, 975, 315},      {"cmdNext", "fraBirthDay", 3960, 210, 1965, 315},
-        {"Frame5", nullptr, 80, 2400, 6255, 975},             {"lblCobrand", "Frame5", 240, 240, 5865, 615},
-        {"lblFullBrand", "Frame5", 240, 240, 5865, 615},      {"cmdExit", nullptr, 3840, 3600, 2085, 315},
+        {"Frame2", nullptr, 80, 0, 6255, 615},
+        {"Label61", "Frame2", 50, 140, 6120, 585},
+        {"fraName", nullptr, 80, 720, 6255, 1605},
+        {"Label1", "fraName", 120, 240, 750, 195, true},
+        {"Label4", "fraName", 2160, 240, 1095, 195, true},
+        {"Label5", "fraName", 4200, 240, 765, 195, true},
+        {"txtFirstName", "fraName", 90, 450, 1905, 345},
+        {"txtMiddleName", "fraName", 2115, 450, 1965, 345},
+        {"txtLastName", "fraName", 4200, 450, 1935, 345},
+        {"fraBirthDay", "fraName", 120, 840, 6045, 645},
+        {"cboMonth", "fraBirthDay", 120, 210, 1455, 315},
+        {"cboDate", "fraBirthDay", 1760, 210, 855, 315},
+        {"cboYear", "fraBirthDay", 2800, 210, 975, 315},
+        {"cmdNext", "fraBirthDay", 3960, 210, 1965, 315},
+        {"Frame5", nullptr, 80, 2400, 6255, 975},
+        {"lblCobrand", "Frame5", 240, 240, 5865, 615},
+        {"lblFullBrand", "Frame5", 240, 240, 5865, 615},
+        {"cmdExit", nullptr, 3840, 3600, 2085, 315},
     };
     QWidget* client = main->centralWidget();
     EXPECT_EQ(client->size(), QSize(ui::Twips(6405), ui::Twips(3465)));
@@ -56,8 +65,11 @@ TEST_F(MainWindow, listsAreFilledOnceAndHidingKeepsTheInputs)
     const auto lists = [this] {
         QStringList state;
         for (const QComboBox* list : {day, month, year})
-            state << QStringLiteral("%1 %2..%3 @%4").arg(list->count()).arg(list->itemText(0)).arg(
-                         list->itemText(list->count() - 1)).arg(list->currentIndex());
+            state << QStringLiteral("%1 %2..%3 @%4")
+                         .arg(list->count())
+                         .arg(list->itemText(0))
+                         .arg(list->itemText(list->count() - 1))
+                         .arg(list->currentIndex());
         return state;
     };
     EXPECT_EQ(lists(), QStringList({"31 1..31 @0", "12 January..December @0", "151 1900..2050 @0"}));

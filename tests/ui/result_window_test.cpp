@@ -36,9 +36,9 @@ TEST_F(ResultWindow, controls_sit_where_the_twips_table_puts_them)
         int left, top, width, height;
     };
     const Place places[] = {
-        {"Frame2", nullptr, 60, 0, 6300, 615},        {"Label61", "Frame2", 120, 135, 6120, 585},
-        {"txtDisplay", nullptr, 60, 690, 6300, 2955}, {"cmdback", nullptr, 5250, 3780, 1095, 375},
-        {"Frame5", nullptr, 60, 4200, 6300, 975},     {"lblCobrand", "Frame5", 255, 240, 5865, 615},
+        {"Frame2", nullptr, 60, 0, 6300, 615},           {"Label61", "Frame2", 120, 135, 6120, 585},
+        {"txtDisplay", nullptr, 60, 690, 6300, 2955},    {"cmdback", nullptr, 5250, 3780, 1095, 375},
+        {"Frame5", nullptr, 60, 4200, 6300, 975},        {"lblCobrand", "Frame5", 255, 240, 5865, 615},
         {"lblFullBrand", "Frame5", 255, 240, 5865, 615},
     };
     ui::frmPersonalMonth& form = registry.load<ui::frmPersonalMonth>();
@@ -54,11 +54,14 @@ TEST_F(ResultWindow, controls_sit_where_the_twips_table_puts_them)
 
 TEST_F(ResultWindow, writes_the_result_in_four_changes_and_puts_the_caret_at_the_start)
 {
-    const QString expected3 = kHeading + QStringLiteral(
-        "3\n\nThe Varodara Zevaz Adavuv describes what your lessons are during the course of the month, the trends "
-        "and particular influences that are affecting you personally.\n\nThis is the month of creativity. Maintain "
-        "optimism and free your mind. You can start anything new this month. Explore the artistic side of yourself. "
-        "Invitations, friends and social activities are in the air.\n\n\n\n");
+    const QString expected3 =
+        kHeading +
+        QStringLiteral(
+            "3\n\nThe Varodara Zevaz Adavuv describes what your lessons are during the course of the month, the trends "
+            "and particular influences that are affecting you personally.\n\nThis is the month of creativity. Maintain "
+            "optimism and free your mind. You can start anything new this month. Explore the artistic side of "
+            "yourself. "
+            "Invitations, friends and social activities are in the air.\n\n\n\n");
     for (const auto& [number, expected] : {std::pair{3, expected3}, {9, kHeading + "9\n\n"}}) {
         ui::frmPersonalMonth& form = registry.show<ui::frmPersonalMonth>();
         QPlainTextEdit* box = form.txtDisplay();
@@ -107,10 +110,13 @@ TEST_F(ResultWindow, box_takes_no_typing_paste_or_delete_but_selects_with_the_ke
     QSignalSpy changes(box, &QPlainTextEdit::textChanged);
 
     QTest::keyClicks(box, QStringLiteral("typed"));
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier},
-                                         {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_Insert, Qt::ShiftModifier},
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier},
+                                         {Qt::Key_Delete, Qt::NoModifier},
+                                         {Qt::Key_V, Qt::ControlModifier},
+                                         {Qt::Key_Insert, Qt::ShiftModifier},
                                          {Qt::Key_End, Qt::ShiftModifier},  // selects the heading line
-                                         {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_X, Qt::ControlModifier}})
+                                         {Qt::Key_Backspace, Qt::NoModifier},
+                                         {Qt::Key_X, Qt::ControlModifier}})
         QTest::keyClick(box, key, modifiers);
 
     EXPECT_EQ(box->toPlainText(), text);
@@ -147,7 +153,8 @@ TEST_F(ResultWindow, link_labels_open_one_page_each_and_the_offer_in_front_wins)
     const QString fullyBranded = shell::SiteAddress(shell::Site::Help, QStringLiteral("/fully-branded.html"));
     // lblCobrand lies under lblFullBrand: a click on its area reaches the label in front.
     for (const auto& [label, address] : {std::pair{"Label61", shell::SiteAddress(shell::Site::Main)},
-                                         {"lblFullBrand", fullyBranded}, {"lblCobrand", fullyBranded}}) {
+                                         {"lblFullBrand", fullyBranded},
+                                         {"lblCobrand", fullyBranded}}) {
         fake.browser.opened.clear();
         QWidget* target = child(&form, label);
         QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, target->mapTo(&form, target->rect().center()));
@@ -157,4 +164,3 @@ TEST_F(ResultWindow, link_labels_open_one_page_each_and_the_offer_in_front_wins)
 }
 
 }  // namespace
-

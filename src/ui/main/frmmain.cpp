@@ -19,9 +19,9 @@
 #include "core/validation.h"
 #include "ui/look.h"
 #include "ui/main/mainmenus.h"
-#include "ui/promotexts.h"
 #include "ui/promo/frmabout.h"
 #include "ui/promo/frmexitscreen.h"
+#include "ui/promotexts.h"
 #include "ui/result/frmpersonalmonth.h"
 
 namespace ui {
@@ -106,8 +106,8 @@ void frmMain::buildControls()
     m_forumLink = Place(new LinkLabel(ForumPromotionText(), forumFrame), "Label61", 50, 140, 6120, 585);
     StyleForumLabel(m_forumLink);
 
-    auto* detailsFrame = Place(new QGroupBox(tr("Please Fill In The Below Details:"), client), "fraName", 80, 720,
-                               6255, 1605);
+    auto* detailsFrame =
+        Place(new QGroupBox(tr("Please Fill In The Below Details:"), client), "fraName", 80, 720, 6255, 1605);
     detailsFrame->setFont(Verdana(8.25, true));
     // The caption labels size themselves to their text; only their place is fixed.
     for (QLabel* caption : {Place(MakeCaption(tr("First Name"), detailsFrame), "Label1", 120, 240, 750, 195),
@@ -195,8 +195,14 @@ bool frmMain::ValidateDetails()
     const std::string dateText = m_cboDate->currentText().toStdString();
     const std::string monthText = m_cboMonth->currentText().toStdString();
     const std::string yearText = m_cboYear->currentText().toStdString();
-    const core::BirthDetails details{firstName, lastName, dateText, monthText, yearText, m_cboDate->currentIndex(),
-                                     m_cboMonth->currentIndex(), m_cboYear->currentText().toInt()};
+    const core::BirthDetails details{firstName,
+                                     lastName,
+                                     dateText,
+                                     monthText,
+                                     yearText,
+                                     m_cboDate->currentIndex(),
+                                     m_cboMonth->currentIndex(),
+                                     m_cboYear->currentText().toInt()};
     const std::optional<core::DetailsProblem> problem = core::ValidateBirthDetails(details);
     if (!problem)
         return true;

@@ -6,9 +6,9 @@
 //   Next -> frmPersonalMonth <- ShowPersonalMonthResult(core::CalculatePersonalMonth(...))
 #include <QMainWindow>
 
+#include "ui/appcontext.h"
 #include "ui/form.h"
 #include "ui/linklabel.h"
-#include "ui/appcontext.h"
 
 class QComboBox;
 class QKeyEvent;

@@ -52,10 +52,8 @@ MainMenuActions BuildMainMenus(QMenuBar* bar, shell::modHelp& help)
 
     using OpenPage = void (shell::modHelp::*)();
     const std::pair<QAction*, OpenPage> links[] = {
-        {mnuOnline, &shell::modHelp::OpenOnlineHelp},
-        {mnuVisit, &shell::modHelp::OpenHomePage},
-        {mnuUpdate, &shell::modHelp::OpenDownloadPage},
-        {mnuDonate, &shell::modHelp::OpenDonatePage},
+        {mnuOnline, &shell::modHelp::OpenOnlineHelp},     {mnuVisit, &shell::modHelp::OpenHomePage},
+        {mnuUpdate, &shell::modHelp::OpenDownloadPage},   {mnuDonate, &shell::modHelp::OpenDonatePage},
         {mkmoney, &shell::modHelp::OpenFullyBrandedPage},
     };
     // std::invoke rather than ".*": GCC 12's undefined-behaviour sanitizer checks the wrong

@@ -98,7 +98,8 @@ frmAbout::frmAbout(AppContext& context)
     MakeLabel(this, "Label2", kWindowCaption, Verdana(9.75, true))->setGeometry(TwipsRect(960, 120, 5295, 255));
     MakeLabel(this, "Label3", kOffer, Verdana(8.25, true))->setGeometry(TwipsRect(840, 2160, 5685, 675));
 
-    LinkLabel* lblCobrand = MakeLink(this, "lblCobrand", QStringLiteral(" Click here for more details."), 4320, 2760, 2415);
+    LinkLabel* lblCobrand =
+        MakeLink(this, "lblCobrand", QStringLiteral(" Click here for more details."), 4320, 2760, 2415);
     const QString homePage = QStringLiteral("Click here to visit ") + shell::SiteAddress(shell::Site::Main);
     LinkLabel* lblHomePage = MakeLink(this, "lblHomePage", homePage, 2640, 1800, 4050);
     // Both open the page and leave this window open.

@@ -4,8 +4,8 @@
 // modal run; the caller then unloads the window.
 #include <QDialog>
 
-#include "ui/form.h"
 #include "ui/appcontext.h"
+#include "ui/form.h"
 
 namespace ui {
 

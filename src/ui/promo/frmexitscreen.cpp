@@ -14,16 +14,19 @@ namespace ui {
 namespace {
 
 const QString kCatalogueText =
-    QStringLiteral("If you have enjoyed this software you will surely be interested in our other Orvane "
-                   "Softwares. From a single software, we have now grown to become the world") +
+    QStringLiteral(
+        "If you have enjoyed this software you will surely be interested in our other Orvane "
+        "Softwares. From a single software, we have now grown to become the world") +
     QChar(0x2019) +
-    QStringLiteral("s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or "
-                   "occult, we have programs in all fields thus giving our users a wide choice depending "
-                   "on their interests.") +
+    QStringLiteral(
+        "s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or "
+        "occult, we have programs in all fields thus giving our users a wide choice depending "
+        "on their interests.") +
     QString(61, QLatin1Char(' ')) +
-    QStringLiteral("All the programs in the Orvane Softwares suite are simple and easy to use. They are not "
-                   "only fun to use but also very informative. Try them out today and share your "
-                   "experience with your friends and family. ");
+    QStringLiteral(
+        "All the programs in the Orvane Softwares suite are simple and easy to use. They are not "
+        "only fun to use but also very informative. Try them out today and share your "
+        "experience with your friends and family. ");
 
 void SetTextColour(QWidget* widget, const QColor& colour)
 {
@@ -101,8 +104,8 @@ void frmExitScreen::buildControls()
     m_promotionalLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_promotionalLine->setFont(Verdana(9.75, true));
 
-    const QString visitCaption = QStringLiteral("Click Here To Visit ") + shell::SiteHost(shell::Site::Main) +
-                                 QStringLiteral(" Now");
+    const QString visitCaption =
+        QStringLiteral("Click Here To Visit ") + shell::SiteHost(shell::Site::Main) + QStringLiteral(" Now");
     m_visitSiteCheck = Place(new QCheckBox(visitCaption, this), "Check1", 30, 2040, 7185, 555);
     m_visitSiteCheck->setAccessibleName(visitCaption);
     m_visitSiteCheck->setCursor(Qt::PointingHandCursor);
@@ -116,11 +119,9 @@ void frmExitScreen::buildControls()
     ClickOnEnter(m_cmdClose);
     connect(m_cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
 
-    m_referFrame = Place(new ReferAFriendBox(m_context.help, m_context.platform.messages, this), 120, 3240, 7065,
-                         1455);
+    m_referFrame = Place(new ReferAFriendBox(m_context.help, m_context.platform.messages, this), 120, 3240, 7065, 1455);
 
-    auto* catalogueFrame = Place(new QGroupBox(tr("Download Orvane Softwares"), this), "Frame6", 7320, 120, 3735,
-                                 4575);
+    auto* catalogueFrame = Place(new QGroupBox(tr("Download Orvane Softwares"), this), "Frame6", 7320, 120, 3735, 4575);
     StyleNavyFrame(catalogueFrame);
     auto* catalogue = Place(new QLabel(kCatalogueText, catalogueFrame), "Label3", 120, 360, 3495, 3855);
     catalogue->setAccessibleName(kCatalogueText.simplified());
@@ -129,8 +130,8 @@ void frmExitScreen::buildControls()
     SetTextColour(catalogue, kWhite);
     ShrinkToFit(catalogue, Verdana(9));
 
-    auto* lblGoToHome = Place(new LinkLabel(tr("Click Here To Visit Orvane Softwares"), catalogueFrame),
-                              "lblGoToHome", 75, 4250, 3585, 210);
+    auto* lblGoToHome = Place(new LinkLabel(tr("Click Here To Visit Orvane Softwares"), catalogueFrame), "lblGoToHome",
+                              75, 4250, 3585, 210);
     SetTextColour(lblGoToHome, kYellow);
     ShrinkToFit(lblGoToHome, Verdana(9, true, true));
     connect(lblGoToHome, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);

@@ -76,12 +76,9 @@ QString ReferralAddress(const ReferralEntries& trimmed)
         return QString::fromLatin1(value.toUtf8().toPercentEncoding(QByteArrayLiteral("@:/")));
     };
     const std::pair<const char*, QString> pairs[] = {
-        {"taf1", trimmed.name},
-        {"taf2", trimmed.email},
-        {"taf3", trimmed.message},
-        {"taf4", trimmed.friendName},
-        {"taf5", trimmed.friendEmail},
-        {"taf6", shell::SiteAddress(shell::Site::Main, kProductPath)},
+        {"taf1", trimmed.name},        {"taf2", trimmed.email},
+        {"taf3", trimmed.message},     {"taf4", trimmed.friendName},
+        {"taf5", trimmed.friendEmail}, {"taf6", shell::SiteAddress(shell::Site::Main, kProductPath)},
     };
     QString address = shell::SiteAddress(shell::Site::Main, kReferralPath);
     QChar separator = QLatin1Char('?');

@@ -1,7 +1,7 @@
 #include "ui/result/frmpersonalmonth.h"
 
-#include <QFrame>
 #include <QEvent>
+#include <QFrame>
 #include <QPushButton>
 #include <QTextCursor>
 
@@ -10,8 +10,8 @@
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/main/frmmain.h"
-#include "ui/promotexts.h"
 #include "ui/promo/frmexitscreen.h"
+#include "ui/promotexts.h"
 
 namespace ui {
 frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)

@@ -6,8 +6,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-#include "ui/form.h"
 #include "ui/appcontext.h"
+#include "ui/form.h"
 
 class QPushButton;
 
