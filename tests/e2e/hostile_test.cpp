@@ -58,13 +58,13 @@ TEST_F(Faults, DamagedSettingsAndLockNeitherStopTheStartNorShowAMessage)
         return dir + QLatin1Char('/') + configHome + QLatin1Char('/') + kProgramName + QLatin1Char('/') + kProgramName +
                QStringLiteral(".ini");
     };
-    const auto settingsHolding = [&ini](QByteArray contents) {
+    const auto settingsHolding = [&ini](const QByteArray& contents) {
         return [&ini, contents](const QString& dir, QProcessEnvironment&) {
             QDir().mkpath(QFileInfo(ini(dir)).absolutePath());
             ASSERT_TRUE(WriteFile(ini(dir), contents));
         };
     };
-    const auto lockHolding = [](QByteArray contents) {
+    const auto lockHolding = [](const QByteArray& contents) {
         return [contents](const QString& dir, QProcessEnvironment&) {
             const QString lock = dir + QStringLiteral("/runtime/") + kProgramName + QStringLiteral(".lock");
             ASSERT_TRUE(WriteFile(lock, contents));
@@ -78,7 +78,7 @@ TEST_F(Faults, DamagedSettingsAndLockNeitherStopTheStartNorShowAMessage)
     const Case cases[] = {
         {"random bytes in the settings", settingsHolding(PseudoRandomBytes(64 * 1024))},
         {"NULs in the settings", settingsHolding(QByteArray(4096, '\0'))},
-        {"a 1 MB line in the settings", settingsHolding(QByteArray(1024 * 1024, 'x'))},
+        {"a 1 MB line in the settings", settingsHolding(QByteArray(qsizetype{1024} * 1024, 'x'))},
         {"settings file is a folder",
          [&ini](const QString& dir, QProcessEnvironment&) { ASSERT_TRUE(QDir().mkpath(ini(dir))); }, QString()},
         {"settings folder is a file",
@@ -129,7 +129,7 @@ TEST_F(Faults, DamagedSettingsAndLockNeitherStopTheStartNorShowAMessage)
         c.damage(dir, env);
         if (HasFatalFailure())
             return;
-        const int pagesBefore = browserRequests().size();
+        const qsizetype pagesBefore = browserRequests().size();
 
         Program program(env);
         if (c.asks) {

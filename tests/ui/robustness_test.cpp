@@ -59,7 +59,7 @@ TEST_F(BigInput, aMillionCharactersInEveryBoxLeaveBothWindowsAnsweringTheKeyboar
     ASSERT_TRUE(QTest::qWaitFor([&] { return result() && result()->isVisible(); }, 10000));
     EXPECT_TRUE(resultText().startsWith(QStringLiteral("Your Varodara Zevaz Adavuv is: 3\n")));
 
-    ui::frmExitScreen& exitScreen = registry.show<ui::frmExitScreen>();
+    auto& exitScreen = registry.show<ui::frmExitScreen>();
     activate(&exitScreen);
     const QString message(kSize, QLatin1Char('m'));
     const std::pair<const char*, QString> pastes[] = {
