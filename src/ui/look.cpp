@@ -179,7 +179,7 @@ QImage ReadIconImage(int size)
     const QByteArray pixels = resource.uncompressedData();
     if (pixels.size() != qsizetype{4} * size * size)
         return {};
-    const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, 4 * size,
+    const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, qsizetype{4} * size,
                        QImage::Format_ARGB32_Premultiplied);
     // Uncompressed resource data lives as long as the program; anything else is copied out.
     return resource.compressionAlgorithm() == QResource::NoCompression ? image : image.copy();

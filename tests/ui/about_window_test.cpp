@@ -17,7 +17,7 @@ protected:
     // Modal as Help > About shows it, but without a nested event loop holding up the test.
     ui::frmAbout& open()
     {
-        ui::frmAbout& about = registry.load<ui::frmAbout>();
+        auto& about = registry.load<ui::frmAbout>();
         about.open();
         activate(&about);
         return about;
@@ -26,7 +26,7 @@ protected:
 
 TEST_F(AboutWindow, controls_sit_where_the_twips_table_puts_them_with_their_texts)
 {
-    ui::frmAbout& about = registry.load<ui::frmAbout>();
+    auto& about = registry.load<ui::frmAbout>();
     EXPECT_EQ(about.size(), QSize(ui::Twips(6825), ui::Twips(3720)));
     EXPECT_EQ(about.minimumSize(), about.maximumSize());
     EXPECT_FALSE(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));

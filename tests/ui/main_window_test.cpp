@@ -125,7 +125,7 @@ using MainWindowLoad = AppFixture;
 TEST_F(MainWindowLoad, aFailingReminderStillFillsTheLists)
 {
     fake.settings.failReads = true;
-    ui::frmMain& main = registry.show<ui::frmMain>();
+    auto& main = registry.show<ui::frmMain>();
     for (const auto& [name, count] : {std::pair{"cboDate", 31}, {"cboMonth", 12}, {"cboYear", 151}})
         EXPECT_EQ(child<QComboBox>(&main, name)->count(), count) << name;
 }

@@ -21,7 +21,7 @@ class ResultWindow : public AppFixture {
 protected:
     ui::frmPersonalMonth& open(int number)
     {
-        ui::frmPersonalMonth& form = registry.show<ui::frmPersonalMonth>();
+        auto& form = registry.show<ui::frmPersonalMonth>();
         activate(&form);
         ui::ShowPersonalMonthResult(number, form);
         return form;
@@ -41,7 +41,7 @@ TEST_F(ResultWindow, controls_sit_where_the_twips_table_puts_them)
         {"Frame5", nullptr, 60, 4200, 6300, 975},        {"lblCobrand", "Frame5", 255, 240, 5865, 615},
         {"lblFullBrand", "Frame5", 255, 240, 5865, 615},
     };
-    ui::frmPersonalMonth& form = registry.load<ui::frmPersonalMonth>();
+    auto& form = registry.load<ui::frmPersonalMonth>();
     EXPECT_EQ(form.size(), QSize(ui::Twips(6375), ui::Twips(5220)));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     for (const Place& p : places) {
@@ -63,7 +63,7 @@ TEST_F(ResultWindow, writes_the_result_in_four_changes_and_puts_the_caret_at_the
             "yourself. "
             "Invitations, friends and social activities are in the air.\n\n\n\n");
     for (const auto& [number, expected] : {std::pair{3, expected3}, {9, kHeading + "9\n\n"}}) {
-        ui::frmPersonalMonth& form = registry.show<ui::frmPersonalMonth>();
+        auto& form = registry.show<ui::frmPersonalMonth>();
         QPlainTextEdit* box = form.txtDisplay();
         QSignalSpy changes(box, &QPlainTextEdit::textChanged);
         const int clearsBefore = fake.clipboard.clears;
@@ -128,7 +128,7 @@ TEST_F(ResultWindow, back_returns_to_the_main_window_and_the_close_box_to_the_ex
 {
     for (const bool back : {true, false}) {
         // The main window as Next leaves it: loaded with the user's entries, then hidden.
-        ui::frmMain& main = registry.show<ui::frmMain>();
+        auto& main = registry.show<ui::frmMain>();
         child<QLineEdit>(&main, "txtFirstName")->setText(QStringLiteral("Ann"));
         child<QComboBox>(&main, "cboMonth")->setCurrentIndex(4);
         main.hide();
