@@ -52,10 +52,18 @@ TEST(SettingsStore, encodedNameAndValueSurviveTheFile)
     EXPECT_EQ(QtSettingsStore(copied.path()).read(kApp, kSection, name), value);
 }
 
-TEST(SettingsStore, folderThatCannotBeCreatedThrows)
+TEST(SettingsStore, writeWhereNoFileCanBeWrittenThrows)
 {
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid() && QFile(root.filePath(kApp)).open(QIODevice::WriteOnly));
-    EXPECT_THROW(QtSettingsStore(root.path()).write(kApp, kSection, QStringLiteral("a"), QStringLiteral("b")),
+    // Its folder is a regular file: the folder cannot be made.
+    QTemporaryDir fileForFolder;
+    ASSERT_TRUE(fileForFolder.isValid() && QFile(fileForFolder.filePath(kApp)).open(QIODevice::WriteOnly));
+    EXPECT_THROW(QtSettingsStore(fileForFolder.path()).write(kApp, kSection, QStringLiteral("a"), QStringLiteral("b")),
                  platform::SettingsError);
+
+    // The file itself is a folder: nothing can be stored, and that must not pass as saved.
+    QTemporaryDir folderForFile;
+    ASSERT_TRUE(folderForFile.isValid());
+    QtSettingsStore store(folderForFile.path());
+    ASSERT_TRUE(QDir().mkpath(store.filePath(kApp)));
+    EXPECT_THROW(store.write(kApp, kSection, QStringLiteral("a"), QStringLiteral("b")), platform::SettingsError);
 }
