@@ -1,8 +1,6 @@
 #include "ui/look.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -121,20 +119,6 @@ void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text
                                          "QPushButton:pressed { border-style: inset; }"
                                          "QPushButton:focus { border-color: %4; }")
                               .arg(face.name(), text.name(), face.lighter(130).name(), face.darker(160).name()));
-}
-
-void StyleList(QComboBox* list)
-{
-    const QString edge = kHouseBlue.darker(140).name();
-    list->setStyleSheet(QStringLiteral("QComboBox { background-color: %1; color: %2; border: 1px solid %3;"
-                                       " padding: 0px 4px; }"
-                                       "QComboBox:focus { border-color: %4; }"
-                                       "QComboBox::drop-down { border-left: 1px solid %3; width: 14px; }"
-                                       "QComboBox::down-arrow { image: url(:/listarrow.svg); width: 8px;"
-                                       " height: 5px; }"
-                                       "QComboBox QAbstractItemView { background-color: %1; color: %2;"
-                                       " selection-background-color: %4; selection-color: %2; }")
-                            .arg(kHouseBlue.name(), kWhite.name(), edge, kNavy.name()));
 }
 
 void ClickOnEnter(QPushButton* button)

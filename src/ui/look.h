@@ -8,7 +8,6 @@
 #include <QString>
 
 class QAbstractButton;
-class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLineEdit;
@@ -76,9 +75,6 @@ void ShrinkToFit(QWidget* widget, QFont font);
 void PaintColours(QWidget* widget, const QColor& background, const QColor& text);
 // Buttons drawn in "graphical style": the face colour shows on every platform style.
 void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text = kWhite);
-
-// Drop-down lists in the house colours, the open list as well.
-void StyleList(QComboBox* list);
 
 // Enter and Return on the focused button click it, as on the desktop. Outside a dialog Qt's
 // buttons ignore both unless they are auto-default; no window-wide default comes of it.

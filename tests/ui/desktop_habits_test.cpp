@@ -75,6 +75,9 @@ TEST_F(AppFixture, birth_date_lists_and_their_open_drop_downs_wear_the_house_col
         const QImage closed = list->grab().toImage();
         EXPECT_GT(ShareOf(closed, ui::kHouseBlue), 0.5) << "background";
         EXPECT_GT(ShareOf(closed, ui::kWhite), 0.01) << "white text";
+        // The drop-down button at the right holds nothing but its white arrow.
+        const QImage button = closed.copy(closed.width() - 14, 0, 14, closed.height());
+        EXPECT_GT(ShareOf(button, ui::kWhite), 0.02) << "white arrow";
         list->showPopup();
         const QImage open = list->view()->grab().toImage();
         EXPECT_GT(ShareOf(open, ui::kHouseBlue), 0.5) << "open list background";

@@ -17,6 +17,7 @@
 #include "core/ignoringerrors.h"
 #include "core/numerology.h"
 #include "core/validation.h"
+#include "ui/listbox.h"
 #include "ui/look.h"
 #include "ui/main/mainmenus.h"
 #include "ui/promo/frmabout.h"
@@ -56,11 +57,10 @@ QLabel* MakeCaption(const QString& text, QWidget* parent)
 
 QComboBox* MakeList(QWidget* parent, const QString& accessibleName)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new ListBox(parent);
     list->setEditable(false);
     list->setFont(Verdana(8.25));
     list->setAccessibleName(accessibleName);
-    StyleList(list);
     return list;
 }
 
