@@ -43,7 +43,14 @@ for size in 16 24 32 48 64 128 256; do
     fail "the ${size} px icon is not a ${size} x ${size} PNG"
 done
 
-version="$("$root/usr/bin/varodara" --version)"
+# Hardened as Debian's own packages: relocations read-only and bound at start, stack protector.
+program="$root/usr/bin/varodara"
+elf="$(readelf -dlW --dyn-syms "$program")"
+grep -q BIND_NOW <<<"$elf" || fail "the program is not linked with -z now"
+grep -q GNU_RELRO <<<"$elf" || fail "the program is not linked with -z relro"
+grep -q __stack_chk_fail <<<"$elf" || fail "the program has no stack protector"
+
+version="$("$program" --version)"
 [ "$version" = "varodara 1.75" ] || fail "--version printed '$version'"
 
 # Started from the entry's Exec line (field codes dropped), the main window appears with the
