@@ -3,7 +3,9 @@
 
 Runs inside a private D-Bus session on an X display. Starts the program with Qt's AT-SPI bridge
 forced on, finds its main window among the bus's applications, and checks that every named
-control of the main window is there with the role and the name a screen reader announces.
+control of the main window is there with the role and the name a screen reader announces. Then
+follows the forum link as a screen reader does, through its press action, and checks that the
+browser (a recording script) was asked for the home page.
 """
 import os
 import signal
@@ -16,6 +18,8 @@ import pyatspi
 
 CAPTION = "OV Varodara Zevaz Adavuv v1.75"
 MAIN_HOST = sys.argv[2] if len(sys.argv) > 2 else ""
+
+FORUM_TEXT = "Share your readings in our free online forum. Visit us at " + MAIN_HOST
 
 # (role, name) of every named control of the main window, as the bridge hands them over.
 # Qt 6.4 on Linux names a drop-down list by its selected entry, whatever its accessible name.
@@ -32,7 +36,7 @@ EXPECTED = {
     ("menu item", "About Software"),
     ("menu item", "Donate"),
     ("frame", "Forum"),
-    ("label", "Share your readings in our free online forum. Visit us at " + MAIN_HOST),
+    ("link", FORUM_TEXT),
     ("panel", "Please Fill In The Below Details:"),
     ("label", "First Name"),
     ("label", "Middle Name"),
@@ -46,9 +50,9 @@ EXPECTED = {
     ("combo box", "1900"),
     ("push button", "Next"),
     ("frame", "Offers"),
-    ("label", "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+    ("link", "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
               "Put your site's name &  link here. See \"Help\" for details.Click Here for more info on co-branding."),
-    ("label", "Home Business Opportunity. Start your own Internet business and make money online. "
+    ("link", "Home Business Opportunity. Start your own Internet business and make money online. "
               "Get this software fully branded for your website. Click here for more details."),
 }
 
@@ -82,12 +86,45 @@ def walk(accessible, seen):
     return seen
 
 
+def find(accessible, role, name):
+    if accessible.getRoleName() == role and accessible.name == name:
+        return accessible
+    for child in accessible:
+        found = find(child, role, name) if child is not None else None
+        if found is not None:
+            return found
+    return None
+
+
+def press_forum_link(window, browser_log):
+    link = find(window, "link", FORUM_TEXT)
+    action = link.queryAction()
+    names = [action.getName(i).lower() for i in range(action.nActions)]
+    if names != ["press"]:
+        print(f"FAIL: the forum link's actions are {names}, not ['press']")
+        return False
+    action.doAction(0)
+    read = lambda: open(browser_log).read() if os.path.exists(browser_log) else ""
+    asked = wait_for(20, read) or ""
+    if asked.split() != ["http://" + MAIN_HOST]:
+        print(f"FAIL: pressing the forum link asked the browser for {asked!r}")
+        return False
+    print("accessibility bus: the forum link's press action opened the home page")
+    return True
+
+
 def main():
     program = sys.argv[1]
     dump = "--dump" in sys.argv[3:]
     with tempfile.TemporaryDirectory() as root:
-        for folder in ("home", "config", "runtime", "cache"):
+        for folder in ("home", "config", "runtime", "cache", "data"):
             os.mkdir(os.path.join(root, folder), 0o700)
+        # No desktop environment and no handlers: xdg-open falls back to $BROWSER, this script.
+        browser_log = os.path.join(root, "browser.log")
+        browser = os.path.join(root, "browser")
+        with open(browser, "w") as script:
+            script.write(f'#!/bin/sh\nprintf "%s\\n" "$@" >> "{browser_log}"\n')
+        os.chmod(browser, 0o700)
         env = {
             "PATH": os.environ["PATH"],
             "DISPLAY": os.environ["DISPLAY"],
@@ -96,6 +133,9 @@ def main():
             "XDG_CONFIG_HOME": os.path.join(root, "config"),
             "XDG_RUNTIME_DIR": os.path.join(root, "runtime"),
             "XDG_CACHE_HOME": os.path.join(root, "cache"),
+            "XDG_DATA_HOME": os.path.join(root, "data"),
+            "XDG_DATA_DIRS": os.path.join(root, "data"),
+            "BROWSER": browser,
             "LANG": "C.UTF-8",
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
@@ -116,9 +156,10 @@ def main():
             missing = sorted(EXPECTED - seen)
             for role, name in missing:
                 print(f"FAIL: no {role} named {name!r}")
-            if not missing:
-                print(f"accessibility bus: all {len(EXPECTED)} controls found with role and name")
-            return 1 if missing else 0
+            if missing:
+                return 1
+            print(f"accessibility bus: all {len(EXPECTED)} controls found with role and name")
+            return 0 if press_forum_link(window, browser_log) else 1
         finally:
             process.send_signal(signal.SIGTERM)
             try:
