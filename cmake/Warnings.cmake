@@ -1,6 +1,7 @@
 # Shared compile options: warnings kept at zero, hardening, optional sanitizers and coverage.
 add_library(varodara_options INTERFACE)
-target_compile_options(varodara_options INTERFACE -Wall -Wextra -Wpedantic)
+# -Werror=switch: a switch over an enumeration that leaves a value out does not build.
+target_compile_options(varodara_options INTERFACE -Wall -Wextra -Wpedantic -Werror=switch)
 target_compile_definitions(varodara_options INTERFACE QT_NO_CONTEXTLESS_CONNECT)
 if(VARODARA_SANITIZE)
   target_compile_options(varodara_options INTERFACE

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "fakeplatform.h"
+#include "fakes.h"
 #include "fuzzsupport.h"
 #include "shell/modhelp.h"
 #include "ui/promo/modtellafriend.h"
@@ -53,15 +53,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CheckAddress(ui::ReferralAddress({trimmed[0], trimmed[1], trimmed[2], trimmed[3], trimmed[4]}), trimmed);
 
-    fuzz::FakePlatform fakes;
-    shell::modHelp help(fakes.services, QStringLiteral("varodara"));
-    ui::modTellAFriend form(help, fakes);
+    fakes::FakePlatform fakes;
+    fakes.messages.answerEvery(platform::MessageAnswer::Ok);
+    shell::modHelp help(fakes.platform, QStringLiteral("varodara"));
+    ui::modTellAFriend form(help, fakes.messages);
     form.StoreFields({typed[0], typed[1], typed[2], typed[3], typed[4]});
     form.SendReferral();
-    FUZZ_REQUIRE(fakes.opened.size() <= 1);
-    if (!fakes.opened.empty()) {
-        FUZZ_REQUIRE(fakes.opened.front() == form.ReferUrl);
-        CheckAddress(fakes.opened.front(), trimmed);
+    FUZZ_REQUIRE(fakes.browser.opened.size() <= 1);
+    if (!fakes.browser.opened.empty()) {
+        FUZZ_REQUIRE(fakes.browser.opened.front() == form.ReferUrl);
+        CheckAddress(fakes.browser.opened.front(), trimmed);
     }
     return 0;
 }

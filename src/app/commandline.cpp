@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "version.h"
+
 namespace app {
 namespace {
 

@@ -77,13 +77,28 @@ Int16 MonthNameToNumber(std::string_view name)
     return 0;
 }
 
+namespace {
+
+template <typename Char>
+std::basic_string_view<Char> TrimSpacesOf(std::basic_string_view<Char> text)
+{
+    const auto first = text.find_first_not_of(Char(' '));
+    if (first == std::basic_string_view<Char>::npos)
+        return {};
+    const auto last = text.find_last_not_of(Char(' '));
+    return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
 std::string_view TrimSpaces(std::string_view text)
 {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
+    return TrimSpacesOf(text);
+}
+
+std::u16string_view TrimSpaces(std::u16string_view text)
+{
+    return TrimSpacesOf(text);
 }
 
 Int16 CalculatePersonalMonth(std::string_view birthDay, std::string_view birthMonthName, const CalendarDate& today)

@@ -25,8 +25,10 @@ std::string_view MonthName(int month);  // month 1..12; empty for any other numb
 // 1..9 for "January".."December" (already reduced), 0 for anything else; case-sensitive.
 Int16 MonthNameToNumber(std::string_view name);
 
-// Removes leading and trailing space characters (code 32) only.
+// Removes leading and trailing space characters (code 32) only: of 8-bit text, and of the
+// UTF-16 text the windows hold.
 std::string_view TrimSpaces(std::string_view text);
+std::u16string_view TrimSpaces(std::u16string_view text);
 
 Int16 CalculatePersonalMonth(std::string_view birthDay, std::string_view birthMonthName, const CalendarDate& today);
 

@@ -1,17 +1,17 @@
 #include "core/validation.h"
 
-#include <algorithm>
 #include <array>
+#include <chrono>
 
 namespace core {
 namespace {
 
+constexpr int kDaysInList = 31;
+constexpr int kMonthsInList = 12;
 constexpr int kFebruaryPosition = 1;
-constexpr int kDay28Position = 27;
-constexpr int kDay29Position = 28;
-constexpr int kDay31Position = 30;
-// April, June, September, November.
-constexpr std::array<int, 4> kThirtyDayMonthPositions{3, 5, 8, 10};
+// Leap years repeat every 400 years (full Gregorian rule).
+constexpr int kLeapCycle = 400;
+constexpr int kCycleStart = 2000;
 
 struct EmptyCheck {
     std::string_view BirthDetails::*text;
@@ -27,12 +27,22 @@ constexpr std::array<EmptyCheck, 5> kEmptyChecks{{
     {&BirthDetails::yearText, kBirthYearMissing, DetailsField::BirthYear},
 }};
 
-}  // namespace
-
-bool IsLeapYear(int year)
+// Whether the chosen day exists in the chosen month and year. Positions outside the lists
+// name no date and pass; any year is taken into the calendar's range (-32767..32767) at the
+// same place of the leap cycle.
+bool DayExists(const BirthDetails& details)
 {
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    if (details.datePosition < 0 || details.datePosition >= kDaysInList || details.monthPosition < 0 ||
+        details.monthPosition >= kMonthsInList)
+        return true;
+    using namespace std::chrono;
+    const year_month_day date{year{kCycleStart + details.year % kLeapCycle},
+                              month{static_cast<unsigned>(details.monthPosition + 1)},
+                              day{static_cast<unsigned>(details.datePosition + 1)}};
+    return date.ok();
 }
+
+}  // namespace
 
 std::optional<DetailsProblem> ValidateBirthDetails(const BirthDetails& details)
 {
@@ -41,16 +51,10 @@ std::optional<DetailsProblem> ValidateBirthDetails(const BirthDetails& details)
             return DetailsProblem{check.message, check.focus};
     }
 
-    if (details.monthPosition == kFebruaryPosition) {
-        const int lastDayPosition = IsLeapYear(details.year) ? kDay29Position : kDay28Position;
-        if (details.datePosition > lastDayPosition)
-            return DetailsProblem{kFebruaryDayWrong, DetailsField::None};
+    if (!DayExists(details)) {
+        const bool february = details.monthPosition == kFebruaryPosition;
+        return DetailsProblem{february ? kFebruaryDayWrong : kThirtyDayMonthWrong, DetailsField::None};
     }
-
-    const bool thirtyDayMonth = std::find(kThirtyDayMonthPositions.begin(), kThirtyDayMonthPositions.end(),
-                                          details.monthPosition) != kThirtyDayMonthPositions.end();
-    if (thirtyDayMonth && details.datePosition == kDay31Position)
-        return DetailsProblem{kThirtyDayMonthWrong, DetailsField::None};
 
     return std::nullopt;
 }

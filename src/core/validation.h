@@ -36,9 +36,6 @@ inline constexpr std::string_view kBirthYearMissing = "Please Specify Your Birth
 inline constexpr std::string_view kFebruaryDayWrong = "Please Enter Correct Date Or Month!";
 inline constexpr std::string_view kThirtyDayMonthWrong = "Please Enter Correct Date Or Month !";
 
-// Divisible by 4, except centuries not divisible by 400 (1900 is not a leap year).
-bool IsLeapYear(int year);
-
 // The first failing check, in the fixed order names, lists, February, 30-day months;
 // nothing when the details are acceptable. Names are taken as they stand (spaces count).
 std::optional<DetailsProblem> ValidateBirthDetails(const BirthDetails& details);

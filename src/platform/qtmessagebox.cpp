@@ -63,14 +63,17 @@ MessageAnswer QtMessageBox::show(const MessageRequest& request)
     }
     box.exec();
 
+    // Every way a person closes the box clicks a button (the close box and Escape click the
+    // escape button); none was clicked when the program ended the box's event loop.
+    if (box.clickedButton() == nullptr)
+        return MessageAnswer::None;
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
     case QMessageBox::No:
         return MessageAnswer::No;
     default:
-        // A box closed some other way answers as its escape button would.
-        return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        return MessageAnswer::Ok;
     }
 }
 

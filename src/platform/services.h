@@ -12,7 +12,9 @@ inline const QString kApplicationTitle = QStringLiteral("OV Free Varodara Zevaz 
 
 enum class MessageIcon { Information, Stop };
 enum class MessageButtons { Ok, YesNo };  // with YesNo, Yes is the default button
-enum class MessageAnswer { Ok, Yes, No };
+// None: the box went away unanswered, because the program is ending (a termination signal
+// ended the event loop while it was open).
+enum class MessageAnswer { Ok, Yes, No, None };
 
 struct MessageRequest {
     QString text;

@@ -13,30 +13,30 @@ namespace {
 
 enum class Page { Home, Softwares, OnlineHelp, Download, Donate, CoBrand, FullyBranded };
 
-struct PageLink {
-    Page page;
-    Site site;
-    const char16_t* path;  // empty: the site root
-};
-
-// Every page of the maker's web sites that the program opens.
-constexpr PageLink kLinkTable[] = {
-    {Page::Home, Site::Main, u""},
-    {Page::Softwares, Site::Main, u"/orvanesoftwares"},
-    {Page::OnlineHelp, Site::Main, u"/ov-free-varodara-zevaz-adavuv/ov-free-varodara-zevaz-adavuv-help.html"},
-    {Page::Download, Site::Main, u"/ov-free-varodara-zevaz-adavuv/download-ov-free-varodara-zevaz-adavuv.html"},
-    {Page::Donate, Site::Help, u"/donate.html"},
-    {Page::CoBrand, Site::Help, u"/co-brand.html"},
-    {Page::FullyBranded, Site::Help, u"/fully-branded.html"},
-};
-
+// Every page of the maker's web sites that the program opens. A switch without a default:
+// the compiler (-Wswitch) names any page left out.
 QString PageAddress(Page page)
 {
-    for (const PageLink& link : kLinkTable) {
-        if (link.page == page)
-            return SiteAddress(link.site, QString::fromUtf16(link.path));
+    switch (page) {
+    case Page::Home:
+        return SiteAddress(Site::Main);
+    case Page::Softwares:
+        return SiteAddress(Site::Main, QStringLiteral("/orvanesoftwares"));
+    case Page::OnlineHelp:
+        return SiteAddress(Site::Main,
+                           QStringLiteral("/ov-free-varodara-zevaz-adavuv/ov-free-varodara-zevaz-adavuv-help.html"));
+    case Page::Download:
+        return SiteAddress(
+            Site::Main, QStringLiteral("/ov-free-varodara-zevaz-adavuv/download-ov-free-varodara-zevaz-adavuv.html"));
+    case Page::Donate:
+        return SiteAddress(Site::Help, QStringLiteral("/donate.html"));
+    case Page::CoBrand:
+        return SiteAddress(Site::Help, QStringLiteral("/co-brand.html"));
+    case Page::FullyBranded:
+        return SiteAddress(Site::Help, QStringLiteral("/fully-branded.html"));
     }
-    throw std::logic_error("page missing from the link table");
+    // Only a value outside the enumeration comes here; no call makes one.
+    return {};
 }
 
 constexpr int kSettingShift = 85;
@@ -169,6 +169,9 @@ void modHelp::CheckUpdateReminder()
     m_askedThisStart = true;
     const platform::MessageAnswer answer = m_platform.messages.show(
         {kUpdateQuestion, platform::MessageIcon::Information, platform::MessageButtons::YesNo});
+    // Nobody answered: the program is ending, and the question stays due for the next start.
+    if (answer == platform::MessageAnswer::None)
+        return;
     // The user asked for the page: a date that cannot be stored must not cost them that.
     std::exception_ptr failedWrite;
     try {

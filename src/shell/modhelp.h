@@ -16,7 +16,7 @@ QString SiteHost(Site site);
 // "http://" + host of the site + path; an empty path is the site root.
 QString SiteAddress(Site site, const QString& path = {});
 
-// Text limit of the encoders, set by their 16-bit position counter.
+// The longest text the encoders take; a longer one is refused, never cut short.
 inline constexpr qsizetype kMaxEncodedLength = 32766;
 
 // Each character's code page 1252 code c becomes c + 85; codes above 170 are dropped.

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "core/ignoringerrors.h"
+#include "shell/ignoringerrors.h"
 #include "shell/modhelp.h"
 
 namespace shell {
@@ -39,16 +39,21 @@ Program::Program(platform::Platform& platform, modHelp& help, ProgramWindows& wi
 void Program::StartProgram()
 {
     bool anotherCopyRuns = false;
-    core::IgnoringErrors([&] { anotherCopyRuns = !m_platform.lock.tryLock(); });
+    IgnoringErrors(lcShell, "taking the instance lock", [&] { anotherCopyRuns = !m_platform.lock.tryLock(); });
     if (anotherCopyRuns) {
-        core::IgnoringErrors([&] { m_platform.messages.show({QStringLiteral("Application is already running")}); });
+        IgnoringErrors(lcShell, "saying that another copy runs",
+                       [&] { m_platform.messages.show({QStringLiteral("Application is already running")}); });
         EndProgram();
         return;
     }
-    core::IgnoringErrors([&] { m_platform.random.seedFromClock(); });
-    core::IgnoringErrors([&] { m_help.CheckUpdateReminder(); });
-    core::IgnoringErrors([&] { m_windows.showMainWindow(); });
-    core::IgnoringErrors([&] { CoBrand_Randomize(); });
+    IgnoringErrors(lcShell, "seeding the random generator", [&] { m_platform.random.seedFromClock(); });
+    IgnoringErrors(lcShell, "the update reminder", [&] { m_help.CheckUpdateReminder(); });
+    // A termination signal while the reminder's question was open has ended the program:
+    // no window may follow.
+    if (m_ending)
+        return;
+    IgnoringErrors(lcShell, "showing the main window", [&] { m_windows.showMainWindow(); });
+    IgnoringErrors(lcShell, "drawing the offer in front", [&] { CoBrand_Randomize(); });
 }
 
 void Program::CoBrand_Randomize()
@@ -72,9 +77,9 @@ void Program::EndProgram()
     if (m_ending)
         return;
     m_ending = true;
-    core::IgnoringErrors([&] { m_windows.unloadAllWindows(); });
+    IgnoringErrors(lcShell, "unloading the windows", [&] { m_windows.unloadAllWindows(); });
     m_ended = true;
-    core::IgnoringErrors([&] { m_endEventLoop(); });
+    IgnoringErrors(lcShell, "ending the event loop", [&] { m_endEventLoop(); });
 }
 
 }  // namespace shell

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include "version.h"
+
 class QAbstractButton;
 class QFrame;
 class QGroupBox;
@@ -16,7 +18,7 @@ class QWidget;
 
 namespace ui {
 
-inline const QString kWindowCaption = QStringLiteral("OV Varodara Zevaz Adavuv v1.75");
+inline const QString kWindowCaption = QStringLiteral("OV Varodara Zevaz Adavuv v" VARODARA_VERSION);
 
 inline constexpr QColor kHouseBlue{124, 165, 231};
 inline constexpr QColor kWhite{255, 255, 255};

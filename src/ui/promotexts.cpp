@@ -1,12 +1,42 @@
 #include "ui/promotexts.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QFrame>
 
 #include "shell/modhelp.h"
+#include "ui/linklabel.h"
 #include "ui/look.h"
 
 namespace ui {
+namespace {
+
+constexpr int kForumFrameHeight = 615;
+constexpr int kForumLinkWidth = 6120;
+constexpr int kForumLinkHeight = 585;
+constexpr int kOffersFrameHeight = 975;
+constexpr int kOfferLinkWidth = 5865;
+constexpr int kOfferLinkHeight = 615;
+
+QFrame* MakeStripFrame(QWidget* window, const char* objectName, const QString& accessibleName, const StripPlace& place,
+                       int height)
+{
+    return Place(MakeBoxFrame(window, accessibleName), objectName, place.frameLeft, place.frameTop, place.frameWidth,
+                 height);
+}
+
+LinkLabel* MakeOfferLink(QFrame* frame, const QString& text, const char* objectName, const StripPlace& place)
+{
+    auto* link =
+        Place(new LinkLabel(text, frame), objectName, place.linkLeft, place.linkTop, kOfferLinkWidth, kOfferLinkHeight);
+    link->setFont(Verdana(8.25, true, true));
+    link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    link->setWordWrap(true);
+    link->setTextFormat(Qt::PlainText);
+    PaintColours(link, QApplication::palette().color(QPalette::Button), kLinkBlue);
+    return link;
+}
+
+}  // namespace
 
 QString ForumPromotionText()
 {
@@ -14,25 +44,32 @@ QString ForumPromotionText()
         .arg(shell::SiteHost(shell::Site::Main));
 }
 
-void StyleForumLabel(QLabel* label)
+LinkLabel* BuildForumStrip(QWidget* window, shell::modHelp& help, const StripPlace& place)
 {
-    label->setFont(Verdana(9, false, true));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    label->setAutoFillBackground(false);
-    QPalette palette = label->palette();
+    QFrame* frame = MakeStripFrame(window, "Frame2", QStringLiteral("Forum"), place, kForumFrameHeight);
+    auto* link = Place(new LinkLabel(ForumPromotionText(), frame), "Label61", place.linkLeft, place.linkTop,
+                       kForumLinkWidth, kForumLinkHeight);
+    link->setFont(Verdana(9, false, true));
+    link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    link->setWordWrap(true);
+    link->setTextFormat(Qt::PlainText);
+    link->setAutoFillBackground(false);
+    QPalette palette = link->palette();
     palette.setColor(QPalette::WindowText, kWhite);
-    label->setPalette(palette);
+    link->setPalette(palette);
+    QObject::connect(link, &LinkLabel::clicked, link, [&help] { help.OpenHomePage(); });
+    return link;
 }
 
-void StylePromoLabel(QLabel* label)
+OfferLinks BuildOffersStrip(QWidget* window, shell::modHelp& help, const StripPlace& place)
 {
-    label->setFont(Verdana(8.25, true, true));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    PaintColours(label, QApplication::palette().color(QPalette::Button), kLinkBlue);
+    QFrame* frame = MakeStripFrame(window, "Frame5", QStringLiteral("Offers"), place, kOffersFrameHeight);
+    // Built in this order so that the fully-branded offer lies in front.
+    const OfferLinks links{MakeOfferLink(frame, kCoBrandCaption, "lblCobrand", place),
+                           MakeOfferLink(frame, kFullBrandCaption, "lblFullBrand", place)};
+    QObject::connect(links.cobrand, &LinkLabel::clicked, links.cobrand, [&help] { help.OpenCoBrandPage(); });
+    QObject::connect(links.fullBrand, &LinkLabel::clicked, links.fullBrand, [&help] { help.OpenFullyBrandedPage(); });
+    return links;
 }
 
 }  // namespace ui

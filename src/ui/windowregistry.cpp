@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+Q_LOGGING_CATEGORY(lcUi, "varodara.ui")
+
 namespace ui {
 
 void Form::unloadThroughRegistry()
@@ -51,10 +53,9 @@ void WindowRegistry::unload(Form& form)
     if (it == m_loaded.end() || it->unloading)
         return;
     it->unloading = true;
-    try {
-        form.Form_Unload();
-    } catch (...) {
-    }
+    // A failing unload behaviour must not keep the window: the user asked it to go.
+    const QByteArray what = "unloading " + form.widget()->objectName().toUtf8();
+    shell::IgnoringErrors(lcUi, what.constData(), [&] { form.Form_Unload(); });
     // Form_Unload may have loaded or unloaded other windows: look the entry up again.
     const auto again = std::find_if(m_loaded.begin(), m_loaded.end(), [&](const Entry& e) { return e.form == &form; });
     QPointer<QWidget> widget = again->widget;

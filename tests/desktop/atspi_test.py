@@ -16,7 +16,7 @@ import time
 
 import pyatspi
 
-CAPTION = "OV Varodara Zevaz Adavuv v1.75"
+CAPTION = "OV Varodara Zevaz Adavuv v" + os.environ["VARODARA_VERSION"]
 MAIN_HOST = sys.argv[2] if len(sys.argv) > 2 else ""
 
 FORUM_TEXT = "Share your readings in our free online forum. Visit us at " + MAIN_HOST

@@ -29,11 +29,11 @@ expect() {
 
 # Regular expressions on the whole output; a trailing line break is not part of it.
 usage='^Usage: varodara \[OPTION\]'$'\n''.*--help.*--version'
-expect 0 '^varodara 1\.75$' '^$' -- --version
+expect 0 "^varodara ${VARODARA_VERSION//./\\.}$" '^$' -- --version
 expect 0 "$usage" '^$' -- --help
 expect 0 "$usage" '^$' -- -h
 # A launcher's field code before the option, and a display that does not exist: still answered.
-expect 0 '^varodara 1\.75' '^$' DISPLAY=:97 -- %U --version
+expect 0 "^varodara ${VARODARA_VERSION//./\\.}" '^$' DISPLAY=:97 -- %U --version
 expect 2 '^$' '^varodara: no display found[^'$'\n'']*$' -- --unknown file.txt
 expect 2 '^$' 'no display found' --
 

@@ -51,7 +51,7 @@ grep -q GNU_RELRO <<<"$elf" || fail "the program is not linked with -z relro"
 grep -q __stack_chk_fail <<<"$elf" || fail "the program has no stack protector"
 
 version="$("$program" --version)"
-[ "$version" = "varodara 1.75" ] || fail "--version printed '$version'"
+[ "$version" = "varodara $VARODARA_VERSION" ] || fail "--version printed '$version'"
 
 # Started from the entry's Exec line (field codes dropped), the main window appears with the
 # window class the entry names, and the program ends with status 0 when asked to.
@@ -65,7 +65,7 @@ pid=$!
 main_window() {
   local window
   for window in $(xdotool search --all --onlyvisible --pid "$pid" --class "^$wm_class\$"); do
-    [ "$(xdotool getwindowname "$window")" = "OV Varodara Zevaz Adavuv v1.75" ] && return 0
+    [ "$(xdotool getwindowname "$window")" = "OV Varodara Zevaz Adavuv v$VARODARA_VERSION" ] && return 0
   done
   return 1
 }

@@ -23,7 +23,7 @@ env -i "${session_env[@]}" WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=wayland 
 pid=$!
 ok=1
 main_window() {
-  grep -qF 'set_title("OV Varodara Zevaz Adavuv v1.75")' "$scratch/out" &&
+  grep -qF "set_title(\"OV Varodara Zevaz Adavuv v$VARODARA_VERSION\")" "$scratch/out" &&
     grep -qF "set_app_id(\"$id\")" "$scratch/out"
 }
 wait_for 15 main_window || { echo "FAIL: no main window with the application id $id"; ok=0; }

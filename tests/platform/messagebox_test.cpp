@@ -20,7 +20,7 @@ TEST(MessageBox, showsTheRequestAndReturnsTheAnswer)
         MessageButtons buttons;
         MessageIcon icon;
         QString title;
-        QMessageBox::StandardButton click;  // NoButton: Escape
+        QMessageBox::StandardButton click;  // NoButton: Escape; Abort: the program ends the event loop
         MessageAnswer answer;
     };
     const Case cases[] = {
@@ -29,6 +29,8 @@ TEST(MessageBox, showsTheRequestAndReturnsTheAnswer)
         {MessageButtons::YesNo, MessageIcon::Information, QStringLiteral("Other"), QMessageBox::NoButton,
          MessageAnswer::No},
         {MessageButtons::Ok, MessageIcon::Stop, platform::kApplicationTitle, QMessageBox::Ok, MessageAnswer::Ok},
+        {MessageButtons::YesNo, MessageIcon::Information, QStringLiteral("Ending"), QMessageBox::Abort,
+         MessageAnswer::None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.click));
@@ -57,6 +59,8 @@ TEST(MessageBox, showsTheRequestAndReturnsTheAnswer)
                 EXPECT_GE(box->width(), metrics.horizontalAdvance(c.title) + 3 * metrics.height());
                 if (c.click == QMessageBox::NoButton)
                     QTest::keyClick(box, Qt::Key_Escape);
+                else if (c.click == QMessageBox::Abort)
+                    QCoreApplication::exit(0);
                 else
                     QTest::mouseClick(box->button(c.click), Qt::LeftButton);
             } else if (modal && ++ticks > 1000) {

@@ -57,13 +57,41 @@ struct LoggedMessages : fakes::FakeMessageBox {
     platform::MessageAnswer show(const platform::MessageRequest& request) override
     {
         g_log.emplace_back("message");
+        if (whileOpen)
+            whileOpen();
         return FakeMessageBox::show(request);
     }
+    std::function<void()> whileOpen;
+};
+
+// The warnings logged while it lives, as "category: text".
+class CollectedWarnings {
+public:
+    CollectedWarnings() : m_previous(qInstallMessageHandler(&Collect)) { s_lines.clear(); }
+    ~CollectedWarnings() { qInstallMessageHandler(m_previous); }
+    CollectedWarnings(const CollectedWarnings&) = delete;
+    CollectedWarnings& operator=(const CollectedWarnings&) = delete;
+    QStringList lines() const { return s_lines; }
+
+private:
+    static void Collect(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtWarningMsg)
+            s_lines << QString::fromLatin1(context.category) + QStringLiteral(": ") + text;
+    }
+    static inline QStringList s_lines;
+    QtMessageHandler m_previous;
 };
 
 class StartProgram : public ::testing::Test {
 protected:
     StartProgram() { g_log.clear(); }
+    // A stored date a month old: the reminder's run shows up as its question.
+    void storeDateAMonthOld()
+    {
+        fake.settings.values[fakes::FakeSettings::key("varodara", "Settings", shell::EncodeSetting("Duration"))] =
+            shell::EncodeSetting(fake.clock.date.addDays(-30).toString(Qt::ISODate));
+    }
     using Log = std::vector<std::string>;
     fakes::FakePlatform fake;
     LoggedMessages messages;
@@ -87,16 +115,16 @@ TEST_F(StartProgram, SecondCopyOnlySaysSoAndEnds)
     EXPECT_TRUE(program.ended());
 }
 
-TEST_F(StartProgram, RunsItsStepsInOrderSkippingFailingOnes)
+TEST_F(StartProgram, RunsItsStepsInOrderSkippingFailingOnesEachWithAWarning)
 {
-    // A stored date a month old makes the reminder's run show up as its question.
-    fake.settings.values[fakes::FakeSettings::key("varodara", "Settings", shell::EncodeSetting("Duration"))] =
-        shell::EncodeSetting(fake.clock.date.addDays(-30).toString(Qt::ISODate));
+    const CollectedWarnings warnings;
+    storeDateAMonthOld();
     messages.expect(platform::MessageAnswer::No);
     random.values = {0.25f};
     program.StartProgram();
     EXPECT_EQ(g_log, (Log{"seed", "message", "showMainWindow", "fullBrand"}));
     EXPECT_EQ(program.intCoBrandRandomNumber(), 2);
+    EXPECT_EQ(warnings.lines(), QStringList());
 
     g_log.clear();
     fake.settings.failReads = true;
@@ -105,6 +133,8 @@ TEST_F(StartProgram, RunsItsStepsInOrderSkippingFailingOnes)
     program.StartProgram();
     EXPECT_EQ(g_log, (Log{"seed", "showMainWindow", "coBrand"}));
     EXPECT_FALSE(program.ended());
+    EXPECT_EQ(warnings.lines(), (QStringList{"varodara.shell: the update reminder failed: read failed",
+                                             "varodara.shell: showing the main window failed: cannot show"}));
 
     // The draw of 7 leaves both labels where they are.
     g_log.clear();
@@ -112,6 +142,20 @@ TEST_F(StartProgram, RunsItsStepsInOrderSkippingFailingOnes)
     program.StartProgram();
     EXPECT_EQ(g_log, (Log{"seed", "showMainWindow"}));
     EXPECT_EQ(program.intCoBrandRandomNumber(), 7);
+}
+
+TEST_F(StartProgram, TerminationSignalDuringTheUpdateQuestionEndsTheProgramThere)
+{
+    storeDateAMonthOld();
+    const int writesBefore = fake.settings.writes;
+    // The signal's EndProgram runs inside the box's event loop, which then gives no answer.
+    messages.whileOpen = [&] { program.EndProgram(); };
+    messages.expect(platform::MessageAnswer::None);
+    program.StartProgram();
+    EXPECT_EQ(g_log, (Log{"seed", "message", "unload", "endEventLoop"}));
+    EXPECT_EQ(fake.settings.writes, writesBefore) << "a date was stored although nobody answered";
+    EXPECT_TRUE(fake.browser.opened.isEmpty());
+    EXPECT_TRUE(program.ended());
 }
 
 TEST_F(StartProgram, EndProgramReenteredFromAFailingUnloadEndsOnce)

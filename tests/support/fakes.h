@@ -1,28 +1,36 @@
 #pragma once
-// Test doubles for the platform services. The message box fake answers from a script and
-// fails the test on any box nobody expected, so no modal box can ever block a test.
-#include <gtest/gtest.h>
-
+// Test doubles for the platform services, shared by the tests and the fuzz targets. The
+// message box fake answers from a script and reports any box nobody expected, so no modal
+// box can ever block a run.
 #include <QDate>
 #include <QMap>
 #include <QStringList>
 #include <deque>
+#include <optional>
 #include <vector>
 
 #include "platform/services.h"
 
 namespace fakes {
 
+// A box came that nobody expected: the tests fail the running test (fakes.cpp), a fuzz target
+// stops on a broken property (fuzz/fuzzsupport.cpp).
+void ReportUnexpectedBox(const platform::MessageRequest& request);
+
 class FakeMessageBox : public platform::MessageBoxService {
 public:
     // Allows one more box and says how to answer it.
     void expect(platform::MessageAnswer answer = platform::MessageAnswer::Ok) { m_answers.push_back(answer); }
+    // Allows any number of boxes, each answered so once the scripted answers are used up.
+    void answerEvery(platform::MessageAnswer answer) { m_answerEvery = answer; }
 
     platform::MessageAnswer show(const platform::MessageRequest& request) override
     {
         shown.push_back(request);
         if (m_answers.empty()) {
-            ADD_FAILURE() << "unexpected message box: " << request.text.toStdString();
+            if (m_answerEvery)
+                return *m_answerEvery;
+            ReportUnexpectedBox(request);
             return request.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::No
                                                                       : platform::MessageAnswer::Ok;
         }
@@ -45,6 +53,7 @@ public:
 
 private:
     std::deque<platform::MessageAnswer> m_answers;
+    std::optional<platform::MessageAnswer> m_answerEvery;
 };
 
 class FakeBrowser : public platform::Browser {

@@ -14,7 +14,6 @@
 #include <string>
 #include <utility>
 
-#include "core/ignoringerrors.h"
 #include "core/numerology.h"
 #include "core/validation.h"
 #include "ui/listbox.h"
@@ -35,9 +34,6 @@ constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
 constexpr int kDaysInList = 31;
 constexpr int kMonthsInList = 12;
-
-// A modHelp operation that opens one of the maker's pages.
-using OpenPage = void (shell::modHelp::*)();
 
 QLineEdit* MakeNameBox(QWidget* parent, const QString& accessibleName)
 {
@@ -102,9 +98,7 @@ void frmMain::buildControls()
     SetClientSizeTwips(client, kClientWidth, kClientHeight);
     setCentralWidget(client);
 
-    QFrame* forumFrame = Place(MakeBoxFrame(client, tr("Forum")), "Frame2", 80, 0, 6255, 615);
-    m_forumLink = Place(new LinkLabel(ForumPromotionText(), forumFrame), "Label61", 50, 140, 6120, 585);
-    StyleForumLabel(m_forumLink);
+    m_forumLink = BuildForumStrip(client, m_context.help, {80, 0, 6255, 50, 140});
 
     auto* detailsFrame =
         Place(new QGroupBox(tr("Please Fill In The Below Details:"), client), "fraName", 80, 720, 6255, 1605);
@@ -128,12 +122,9 @@ void frmMain::buildControls()
     m_cmdNext = Place(MakeButton(tr("&Next"), fraBirthDay), "cmdNext", 3960, 210, 1965, 315);
     connect(m_cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
 
-    QFrame* offersFrame = Place(MakeBoxFrame(client, tr("Offers")), "Frame5", 80, 2400, 6255, 975);
-    // Built in this order so that the fully-branded offer lies in front.
-    m_lblCobrand = Place(new LinkLabel(kCoBrandCaption, offersFrame), "lblCobrand", 240, 240, 5865, 615);
-    m_lblFullBrand = Place(new LinkLabel(kFullBrandCaption, offersFrame), "lblFullBrand", 240, 240, 5865, 615);
-    StylePromoLabel(m_lblCobrand);
-    StylePromoLabel(m_lblFullBrand);
+    const OfferLinks offers = BuildOffersStrip(client, m_context.help, {80, 2400, 6255, 240, 240});
+    m_lblCobrand = offers.cobrand;
+    m_lblFullBrand = offers.fullBrand;
 
     // Never shown: File > Exit reaches its click action.
     m_cmdExit = Place(MakeButton(tr("E&xit"), client), "cmdExit", 3840, 3600, 2085, 315);
@@ -144,18 +135,6 @@ void frmMain::buildControls()
                                    m_cboDate,      m_cboYear,       m_cmdNext};
     for (std::size_t i = 1; i < std::size(focusOrder); ++i)
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
-
-    const std::pair<LinkLabel*, OpenPage> labelLinks[] = {
-        {m_forumLink, &shell::modHelp::OpenHomePage},
-        {m_lblCobrand, &shell::modHelp::OpenCoBrandPage},
-        {m_lblFullBrand, &shell::modHelp::OpenFullyBrandedPage},
-    };
-    // std::invoke rather than ".*": GCC 12's undefined-behaviour sanitizer checks the wrong
-    // object on a direct member-pointer call and aborts the sanitized build.
-    for (const auto& link : labelLinks) {
-        const OpenPage open = link.second;
-        connect(link.first, &LinkLabel::clicked, this, [this, open] { std::invoke(open, m_context.help); });
-    }
 }
 
 void frmMain::Form_Load()
@@ -163,7 +142,7 @@ void frmMain::Form_Load()
     // Start-up has just run the reminder, so nothing is due here. Should the settings store
     // fail this time, the failure is dropped: the lists below must be filled all the same, or
     // the window could never be used.
-    core::IgnoringErrors([this] { m_context.help.CheckUpdateReminder(); });
+    shell::IgnoringErrors(lcUi, "the update reminder", [this] { m_context.help.CheckUpdateReminder(); });
 
     // Each list is appended to in one go: item by item, each addition is a model change of
     // its own, and the 194 of them showed in the start-up time.
@@ -249,8 +228,8 @@ void frmMain::cmdExit_Click()
 {
     // Unloading schedules this object's deletion: only the registry is used afterwards.
     WindowRegistry& windows = m_context.windows;
-    core::IgnoringErrors([&] { windows.show<frmExitScreen>(); });
-    core::IgnoringErrors([&] { windows.unload(*this); });
+    shell::IgnoringErrors(lcUi, "showing the exit screen", [&] { windows.show<frmExitScreen>(); });
+    shell::IgnoringErrors(lcUi, "unloading the main window", [&] { windows.unload(*this); });
 }
 
 void frmMain::mnuAbout_Click()

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/numerology.h"
 #include "platform/services.h"
 #include "shell/modhelp.h"
 
@@ -33,14 +34,8 @@ const FieldTest kFieldTests[] = {
 
 QString TrimSpaces(const QString& text)
 {
-    const QChar space = QLatin1Char(' ');
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text.at(first) == space)
-        ++first;
-    while (end > first && text.at(end - 1) == space)
-        --end;
-    return text.mid(first, end - first);
+    const QStringView view(text);
+    return QStringView(core::TrimSpaces(std::u16string_view(view.utf16(), view.size()))).toString();
 }
 
 bool ClearsPlaceholderOnFocus(const QString& text, const QString& placeholder)

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTextCursor>
 
-#include "core/ignoringerrors.h"
 #include "core/readings.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
@@ -21,13 +20,7 @@ frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
     PaintColours(this, kHouseBlue, kWhite);
     SetClientSizeTwips(this, 6375, 5220);
 
-    QFrame* forumFrame = MakeBoxFrame(this, tr("Forum"));
-    forumFrame->setObjectName(QStringLiteral("Frame2"));
-    PlaceTwips(forumFrame, 60, 0, 6300, 615);
-    auto* forumLink = new LinkLabel(ForumPromotionText(), forumFrame);
-    forumLink->setObjectName(QStringLiteral("Label61"));
-    StyleForumLabel(forumLink);
-    PlaceTwips(forumLink, 120, 135, 6120, 585);
+    BuildForumStrip(this, m_context.help, {60, 0, 6300, 120, 135});
 
     m_txtDisplay = new QPlainTextEdit(this);
     m_txtDisplay->setObjectName(QStringLiteral("txtDisplay"));
@@ -54,23 +47,8 @@ frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
     ClickOnEnter(m_cmdback);
     connect(m_cmdback, &QPushButton::clicked, this, &frmPersonalMonth::cmdback_Click);
 
-    QFrame* offersFrame = MakeBoxFrame(this, tr("Offers"));
-    offersFrame->setObjectName(QStringLiteral("Frame5"));
-    PlaceTwips(offersFrame, 60, 4200, 6300, 975);
-    auto* lblCobrand = new LinkLabel(kCoBrandCaption, offersFrame);
-    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
-    StylePromoLabel(lblCobrand);
-    PlaceTwips(lblCobrand, 255, 240, 5865, 615);
-    auto* lblFullBrand = new LinkLabel(kFullBrandCaption, offersFrame);
-    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    StylePromoLabel(lblFullBrand);
-    PlaceTwips(lblFullBrand, 255, 240, 5865, 615);
-    // The fully-branded offer is the one shown and clicked here.
-    lblFullBrand->raise();
-
-    connect(forumLink, &LinkLabel::clicked, this, [this] { m_context.help.OpenHomePage(); });
-    connect(lblCobrand, &LinkLabel::clicked, this, [this] { m_context.help.OpenCoBrandPage(); });
-    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { m_context.help.OpenFullyBrandedPage(); });
+    // The fully-branded offer, in front, is the one shown and clicked here.
+    BuildOffersStrip(this, m_context.help, {60, 4200, 6300, 255, 240});
 
     setTabOrder(m_cmdback, m_txtDisplay);
     m_cmdback->setFocus();
@@ -81,17 +59,17 @@ void frmPersonalMonth::Form_Load() {}
 
 void frmPersonalMonth::Form_Unload()
 {
-    core::IgnoringErrors([this] { m_context.windows.show<frmExitScreen>(); });
+    shell::IgnoringErrors(lcUi, "showing the exit screen", [this] { m_context.windows.show<frmExitScreen>(); });
 }
 
 void frmPersonalMonth::cmdback_Click()
 {
     // Unloading schedules this object's deletion: work on a local from here on.
     WindowRegistry& windows = m_context.windows;
-    core::IgnoringErrors([&] { windows.unload(*this); });
-    core::IgnoringErrors([&] { windows.show<frmMain>(); });
+    shell::IgnoringErrors(lcUi, "unloading the result window", [&] { windows.unload(*this); });
+    shell::IgnoringErrors(lcUi, "showing the main window", [&] { windows.show<frmMain>(); });
     // The unload showed the exit screen; Back leaves only the main window visible.
-    core::IgnoringErrors([&] { windows.hide<frmExitScreen>(); });
+    shell::IgnoringErrors(lcUi, "hiding the exit screen", [&] { windows.hide<frmExitScreen>(); });
 }
 
 void frmPersonalMonth::txtDisplay_Change()
