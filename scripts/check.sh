@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# One static check over the sources as they are now; fails on any finding.
+# The static checks over the sources as they are now; each fails on any finding.
+#   check.sh                   all three below, each run even when one before it failed
 #   check.sh format            clang-format --dry-run --Werror on every .cpp and .h of the tree
 #   check.sh tidy [BUILD_DIR]  clang-tidy on every .cpp of the tree that BUILD_DIR compiles
 #                              (its compile_commands.json; build/normal when not given)
@@ -26,29 +27,25 @@ case "${1:-}" in
       echo "no $build/compile_commands.json: configure with 'cmake --preset normal' first" >&2
       exit 2
     fi
-    # Every translation unit of ours; moc's generated files live in the build folders.
-    mapfile -t units < <(grep -oE "\"file\": \"$root/[^\"]*\\.cpp\"" "$build/compile_commands.json" |
-      sed -E 's/^"file": "(.*)"$/\1/' | grep -v -E "^$root/build[^/]*/" | sort -u)
-    if [ "${#units[@]}" -eq 0 ]; then
-      echo "clang-tidy: no source file of ours in $build/compile_commands.json" >&2
-      exit 2
-    fi
-    echo "clang-tidy: ${#units[@]} files"
-    # One clang-tidy per file, as many at once as there are cores; a file's findings are
-    # printed together, without the counts of warnings suppressed in system headers.
-    printf '%s\n' "${units[@]}" |
-      xargs -P "$(nproc)" -I{} bash -c '
-        out=$(clang-tidy --quiet -p "$0" "$1" 2>&1) && exit 0
-        grep -v -E "^[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter|^Use -system-headers" <<<"$out"
-        exit 1' "$build" {}
+    python3 "$root/scripts/tidy.py" "$build" "$root" "$(nproc)"
     ;;
   cppcheck)
     cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --library=qt \
       --enable=warning,performance,portability --inline-suppr \
       -I src -D__cplusplus=202002L src
     ;;
+  "")
+    status=0
+    for check in format cppcheck tidy; do
+      echo "== check $check"
+      start=$SECONDS
+      bash "$0" "$check" || status=1
+      echo "   $check: $((SECONDS - start)) s"
+    done
+    exit "$status"
+    ;;
   *)
-    echo "usage: $0 format|tidy [BUILD_DIR]|cppcheck" >&2
+    echo "usage: $0 [format|tidy [BUILD_DIR]|cppcheck]" >&2
     exit 2
     ;;
 esac

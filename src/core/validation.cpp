@@ -6,8 +6,6 @@
 namespace core {
 namespace {
 
-constexpr int kDaysInList = 31;
-constexpr int kMonthsInList = 12;
 constexpr int kFebruaryPosition = 1;
 // Leap years repeat every 400 years (full Gregorian rule).
 constexpr int kLeapCycle = 400;

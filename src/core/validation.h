@@ -19,6 +19,10 @@ struct BirthDetails {
     int year = 0;                // the year text as a number
 };
 
+// The birth-day and birth-month lists hold days 1..31 and the twelve months.
+inline constexpr int kDaysInList = 31;
+inline constexpr int kMonthsInList = 12;
+
 // The control that gets the focus with a message; None leaves the focus where it is.
 enum class DetailsField { None, FirstName, LastName, BirthDate, BirthMonth, BirthYear };
 

@@ -59,7 +59,9 @@ TEST(ResultText, ForEveryNumberIsExactToTheByte)
     };
     for (const auto& [number, reading] : cases) {
         const std::string heading = "Your Varodara Zevaz Adavuv is: " + std::to_string(number) + "\r\n\r\n";
-        EXPECT_EQ(Joined(number), heading + kExplanation + "\r\n\r\n" + reading + "\r\n\r\n\r\n\r\n");
+        std::string whole = heading;
+        whole.append(kExplanation).append("\r\n\r\n").append(reading).append("\r\n\r\n\r\n\r\n");
+        EXPECT_EQ(Joined(number), whole);
         const auto pieces = core::ResultTextPieces(number);
         EXPECT_EQ(pieces[0], heading);
         EXPECT_EQ(pieces[2], reading + "\r\n\r\n");

@@ -13,6 +13,9 @@
 #include "shell/modhelp.h"
 #include "shell/program.h"
 
+// The first line of every result the result window shows, before the number.
+inline const QString kResultHeading = QStringLiteral("Your Varodara Zevaz Adavuv is: ");
+
 class AppFixture : public ::testing::Test {
 protected:
     // Runs pending deferred deletions so unloaded windows are really gone.

@@ -8,8 +8,6 @@ namespace {
 
 using MainNext = MainWindowTest;
 
-const QString kHeading = QStringLiteral("Your Varodara Zevaz Adavuv is: ");
-
 TEST_F(MainNext, refusesMissingNamesAndImpossibleDatesWithoutChangingAnything)
 {
     const QString feb = QStringLiteral("Please Enter Correct Date Or Month!");
@@ -77,8 +75,8 @@ TEST_F(MainNext, showsTheReadingForTheCurrentMonthInAFreshWindowEachTime)
         fill(QStringLiteral("ANN"), QStringLiteral("LEE"), 14, 3, birthYear);
         menu ? menu->trigger() : next->click();
         EXPECT_EQ(visibleWindows(), QStringList{QStringLiteral("frmPersonalMonth")}) << birthYear;
-        EXPECT_TRUE(resultText().startsWith(kHeading + "3\n")) << resultText().toStdString();
-        EXPECT_EQ(resultText().count(kHeading), 1) << "Next, Back, Next shows only the latest result";
+        EXPECT_TRUE(resultText().startsWith(kResultHeading + "3\n")) << resultText().toStdString();
+        EXPECT_EQ(resultText().count(kResultHeading), 1) << "Next, Back, Next shows only the latest result";
         result()->cmdback_Click();
         flushDeletes();
         EXPECT_EQ(visibleWindows(), QStringList{QStringLiteral("frmMain")});
@@ -87,8 +85,8 @@ TEST_F(MainNext, showsTheReadingForTheCurrentMonthInAFreshWindowEachTime)
     // The clock is read at each Next: January 2027 gives 5 + 3 + 1 + 2 = 11 -> 2.
     fake.clock.date = QDate(2027, 1, 5);
     next->click();
-    EXPECT_TRUE(resultText().startsWith(kHeading + "2\n"));
-    EXPECT_EQ(resultText().count(kHeading), 1);
+    EXPECT_TRUE(resultText().startsWith(kResultHeading + "2\n"));
+    EXPECT_EQ(resultText().count(kResultHeading), 1);
 }
 
 }  // namespace

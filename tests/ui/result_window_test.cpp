@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString kHeading = QStringLiteral("Your Varodara Zevaz Adavuv is: ");
-
 class ResultWindow : public AppFixture {
 protected:
     ui::frmPersonalMonth& open(int number)
@@ -55,14 +53,14 @@ TEST_F(ResultWindow, controls_sit_where_the_twips_table_puts_them)
 TEST_F(ResultWindow, writes_the_result_in_four_changes_and_puts_the_caret_at_the_start)
 {
     const QString expected3 =
-        kHeading +
+        kResultHeading +
         QStringLiteral(
             "3\n\nThe Varodara Zevaz Adavuv describes what your lessons are during the course of the month, the trends "
             "and particular influences that are affecting you personally.\n\nThis is the month of creativity. Maintain "
             "optimism and free your mind. You can start anything new this month. Explore the artistic side of "
             "yourself. "
             "Invitations, friends and social activities are in the air.\n\n\n\n");
-    for (const auto& [number, expected] : {std::pair{3, expected3}, {9, kHeading + "9\n\n"}}) {
+    for (const auto& [number, expected] : {std::pair{3, expected3}, {9, kResultHeading + "9\n\n"}}) {
         auto& form = registry.show<ui::frmPersonalMonth>();
         QPlainTextEdit* box = form.txtDisplay();
         QSignalSpy changes(box, &QPlainTextEdit::textChanged);
@@ -97,7 +95,7 @@ TEST_F(ResultWindow, mouse_over_the_box_empties_the_clipboard_each_time)
     // A release is both MouseUp and the end of a click.
     EXPECT_EQ(clearsBy([&] { QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside); }), 2);
     EXPECT_EQ(clearsBy([&] { QTest::mouseClick(viewport, Qt::LeftButton, {}, inside + QPoint(5, 0)); }), 3);
-    EXPECT_TRUE(form.txtDisplay()->toPlainText().startsWith(kHeading + "5"));
+    EXPECT_TRUE(form.txtDisplay()->toPlainText().startsWith(kResultHeading + "5"));
 }
 
 TEST_F(ResultWindow, box_takes_no_typing_paste_or_delete_but_selects_with_the_keyboard)
@@ -121,7 +119,7 @@ TEST_F(ResultWindow, box_takes_no_typing_paste_or_delete_but_selects_with_the_ke
 
     EXPECT_EQ(box->toPlainText(), text);
     EXPECT_EQ(changes.count(), 0);
-    EXPECT_EQ(box->textCursor().selectedText(), kHeading + "3");
+    EXPECT_EQ(box->textCursor().selectedText(), kResultHeading + "3");
 }
 
 TEST_F(ResultWindow, back_returns_to_the_main_window_and_the_close_box_to_the_exit_screen)

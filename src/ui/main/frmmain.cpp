@@ -32,8 +32,6 @@ constexpr int kClientHeight = 3465;
 
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
-constexpr int kDaysInList = 31;
-constexpr int kMonthsInList = 12;
 
 QLineEdit* MakeNameBox(QWidget* parent, const QString& accessibleName)
 {
@@ -153,9 +151,9 @@ void frmMain::Form_Load()
         return texts;
     };
     QStringList months;
-    for (int month = 1; month <= kMonthsInList; ++month)
+    for (int month = 1; month <= core::kMonthsInList; ++month)
         months << FromCore(core::MonthName(month));
-    m_cboDate->addItems(numbers(1, kDaysInList));
+    m_cboDate->addItems(numbers(1, core::kDaysInList));
     m_cboMonth->addItems(months);
     m_cboYear->addItems(numbers(kFirstYear, kLastYear));
     for (QComboBox* list : {m_cboDate, m_cboMonth, m_cboYear})
