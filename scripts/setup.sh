@@ -13,8 +13,10 @@ VARODARA_PACKAGES=(
   desktop-file-utils appstream lintian dpkg-dev file weston at-spi2-core python3-pyatspi
   # benchmarks (scripts/bench.sh, and their smoke runs in the tests) and the start-up waiter
   libbenchmark-dev libx11-dev libxtst-dev
-  # formatting, static analysis and coverage checks
-  clang-format clang-tidy cppcheck gcovr
+  # formatting, static analysis (scripts/tidy.py runs clang-tidy) and coverage checks
+  clang-format clang-tidy cppcheck gcovr python3
+  # repeated builds take their objects from the compiler cache
+  ccache
 )
 # Only scripts/fuzz.sh needs these: libFuzzer comes with clang's runtime libraries.
 VARODARA_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)

@@ -1,14 +1,39 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: first the normal build with the
-# format, clang-tidy and cppcheck checks, then the build with AddressSanitizer and
-# UndefinedBehaviorSanitizer. The presets in CMakePresets.json hold the options.
+# Installs what is missing, builds, and runs every test: the normal build and its tests, the
+# static checks (format, cppcheck, clang-tidy), then the build with AddressSanitizer and
+# UndefinedBehaviorSanitizer and its tests. Each step says how long it took. The presets in
+# CMakePresets.json hold the options. Fails when any step fails, after running the others.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 varodara_install_packages
 
-for preset in normal sanitize; do
-  echo "== $preset build"
-  varodara_build "$preset"
-  echo "== $preset tests"
-  (cd "$VARODARA_ROOT" && ctest --preset "$preset")
-done
+failed=()
+times=()
+# step NAME COMMAND...: runs one step, notes its time and whether it failed.
+step() {
+  local name="$1" start=$SECONDS
+  shift
+  echo "== $name"
+  if ! "$@"; then
+    failed+=("$name")
+  fi
+  times+=("$(printf '%-16s %4d s' "$name" $((SECONDS - start)))")
+}
+
+run_tests() {
+  (cd "$VARODARA_ROOT" && ctest --preset "$1")
+}
+
+step "normal build" varodara_build normal
+step "normal tests" run_tests normal
+step "static checks" bash "$VARODARA_ROOT/scripts/check.sh"
+step "sanitize build" varodara_build sanitize
+step "sanitize tests" run_tests sanitize
+
+echo "== times"
+printf '%s\n' "${times[@]}"
+printf '%-16s %4d s\n' "all" "$SECONDS"
+if [ "${#failed[@]}" -ne 0 ]; then
+  echo "failed: ${failed[*]}"
+  exit 1
+fi

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""clang-tidy on every source file of ours that a build compiles, as fast as two cores allow.
+"""clang-tidy on every source file of ours that a build compiles, as fast as the cores allow.
 
 Most of clang-tidy's time goes into Qt's headers, which every file includes again. So the
 files that one target compiles with the same options are checked together, as one unit that
 includes each of them (the checks and the findings are those of the files themselves: the
 header filter admits our .cpp files as well as our headers). A group that does not compile as
-one unit (two files with helpers of the same name, say) is checked file by file instead.
+one unit (two files with helpers of the same name, say) is checked file by file instead, and
+the script says so. Works on a unity build's compilation database as on a plain one.
 Prints the findings; exits 1 when there are any, 2 when there is nothing to check.
 
     tidy.py BUILD_DIR SOURCE_ROOT [JOBS]
@@ -25,77 +26,83 @@ NOISE = re.compile(
     r"^[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$|^Suppressed [0-9]+ warnings|"
     r"^Use -header-filter|^Use -system-headers"
 )
+UNITY_SOURCE = re.compile(r"/Unity/unity_[0-9]+_cxx\.cxx$")
+UNITY_INCLUDE = re.compile(r'^#include "(.*)"$', re.MULTILINE)
 
 
-def units(build, root):
-    """Our translation units, grouped by the options they are compiled with."""
+def without_input_and_output(command):
+    """The compiler and its options: the same for every file of a target."""
+    arguments = shlex.split(command)
+    options = [arguments[0]]
+    skip = False
+    for argument in arguments[1:]:
+        if skip:
+            skip = False
+        elif argument in ("-o", "-c"):
+            skip = True
+        else:
+            options.append(argument)
+    return tuple(options)
+
+
+def groups_of(build, root):
+    """Our .cpp files, grouped by the folder and options they are compiled with."""
     with open(os.path.join(build, "compile_commands.json"), encoding="utf-8") as f:
         commands = json.load(f)
+    ours = lambda path: path.startswith(root + os.sep) and not os.path.relpath(path, root).startswith("build")
     groups = collections.defaultdict(list)
     for entry in commands:
-        path = os.path.realpath(entry["file"])
-        if not path.startswith(root + os.sep) or not path.endswith(".cpp"):
-            continue
+        path = os.path.realpath(os.path.join(entry["directory"], entry["file"]))
+        if UNITY_SOURCE.search(path):
+            with open(path, encoding="utf-8") as f:
+                files = [os.path.realpath(p) for p in UNITY_INCLUDE.findall(f.read())]
+        else:
+            files = [path]
         # moc's and rcc's generated files live in the build folders.
-        if os.path.relpath(path, root).startswith("build"):
-            continue
-        arguments = shlex.split(entry["command"])
-        # The compiler and its options without the input and the output: the same for every
-        # file of a target.
-        options = [arguments[0]]
-        skip = False
-        for argument in arguments[1:]:
-            if skip:
-                skip = False
-                continue
-            if argument in ("-o", "-c"):
-                skip = True
-                continue
-            options.append(argument)
-        groups[(entry["directory"], tuple(options))].append(path)
+        files = [p for p in files if ours(p) and p.endswith(".cpp")]
+        groups[(entry["directory"], without_input_and_output(entry["command"]))] += files
     # A file that several targets compile (a shared main()) is checked once, in the largest.
     seen = set()
     for key in sorted(groups, key=lambda k: -len(groups[k])):
-        groups[key] = [path for path in groups[key] if path not in seen]
+        groups[key] = [p for p in dict.fromkeys(groups[key]) if p not in seen]
         seen.update(groups[key])
     return {key: files for key, files in groups.items() if files}
 
 
-def run_tidy(build, source, header_filter):
+def run_tidy(scratch, directory, options, source, header_filter):
+    """clang-tidy on one source, with a compilation database of its own."""
+    os.makedirs(scratch, exist_ok=True)
+    with open(os.path.join(scratch, "compile_commands.json"), "w", encoding="utf-8") as f:
+        json.dump([{"directory": directory, "arguments": list(options) + ["-c", source], "file": source}], f)
     result = subprocess.run(
-        ["clang-tidy", "--quiet", "-p", build, "--header-filter=" + header_filter, source],
+        ["clang-tidy", "--quiet", "-p", scratch, "--header-filter=" + header_filter, source],
         stdout=subprocess.PIPE,
         stderr=subprocess.STDOUT,
         text=True,
+        check=False,
     )
-    lines = [line for line in result.stdout.splitlines() if not NOISE.search(line)]
-    return result.returncode, lines
+    return result.returncode, [line for line in result.stdout.splitlines() if not NOISE.search(line)]
 
 
-def check_group(build, root, number, key, files):
+def check_group(work, root, number, key, files):
     directory, options = key
     ours = "^" + re.escape(root) + "/" + FOLDERS + "/"
+    scratch = os.path.join(work, "db%d" % number)
     if len(files) == 1:
-        return run_tidy(build, files[0], ours)
-    unit_dir = os.path.join(build, "tidy")
-    unit = os.path.join(unit_dir, "unit%d.cpp" % number)
+        return run_tidy(scratch, directory, options, files[0], ours)
+    unit = os.path.join(work, "unit%d.cpp" % number)
     with open(unit, "w", encoding="utf-8") as f:
-        for path in sorted(files):
+        for path in files:
             f.write('#include "%s"  // NOLINT(bugprone-suspicious-include)\n' % path)
-    # The unit gets the group's own compile command, in a database of its own.
-    database = os.path.join(unit_dir, "db%d" % number)
-    os.makedirs(database, exist_ok=True)
-    with open(os.path.join(database, "compile_commands.json"), "w", encoding="utf-8") as f:
-        json.dump([{"directory": directory, "arguments": list(options) + ["-c", unit], "file": unit}], f)
-    status, lines = run_tidy(database, unit, ours)
+    status, lines = run_tidy(scratch, directory, options, unit, ours)
     errors = [line for line in lines if "clang-diagnostic-error" in line]
     if errors:
-        # Not one unit after all: each file alone, as its own compile command says. Slower,
-        # so say why: renaming the clashing helper makes the group one unit again.
+        # Not one unit after all: each file alone. Slower, so say why: renaming the clashing
+        # helper makes the group one unit again.
         print("clang-tidy: %d files checked one by one: %s" % (len(files), errors[0]), flush=True)
         status, lines = 0, []
         for path in files:
-            file_status, file_lines = run_tidy(build, path, ours)
+            file_status, file_lines = run_tidy(scratch, directory, options, path, ours)
             status, lines = status or file_status, lines + file_lines
     return status, lines
 
@@ -106,18 +113,18 @@ def main():
         return 2
     build, root = os.path.realpath(sys.argv[1]), os.path.realpath(sys.argv[2])
     jobs = int(sys.argv[3]) if len(sys.argv) > 3 else os.cpu_count()
-    groups = units(build, root)
+    groups = groups_of(build, root)
     if not groups:
         print("clang-tidy: no source file of ours in %s/compile_commands.json" % build, file=sys.stderr)
         return 2
-    os.makedirs(os.path.join(build, "tidy"), exist_ok=True)
-    count = sum(len(files) for files in groups.values())
-    print("clang-tidy: %d files in %d units" % (count, len(groups)), flush=True)
+    work = os.path.join(build, "tidy")
+    os.makedirs(work, exist_ok=True)
+    print("clang-tidy: %d files in %d units" % (sum(map(len, groups.values())), len(groups)), flush=True)
     # The largest groups first, so that no long one starts last.
     ordered = sorted(groups.items(), key=lambda item: -len(item[1]))
     failed = False
     with concurrent.futures.ThreadPoolExecutor(max_workers=jobs) as pool:
-        futures = [pool.submit(check_group, build, root, n, key, files) for n, (key, files) in enumerate(ordered)]
+        futures = [pool.submit(check_group, work, root, n, key, files) for n, (key, files) in enumerate(ordered)]
         for future in futures:
             status, lines = future.result()
             failed = failed or status != 0
