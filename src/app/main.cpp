@@ -6,7 +6,7 @@
 
 #include "app/appwindows.h"
 #include "app/commandline.h"
-#include "app/termination.h"
+#include "app/session.h"
 #include "platform/qtservices.h"
 #include "shell/modhelp.h"
 #include "shell/program.h"
@@ -15,13 +15,11 @@
 
 int main(int argc, char** argv)
 {
+    app::UseParentConsole();
     if (const std::optional<int> status = app::AnswerCommandLine(argc, argv))
         return *status;
 
-    const bool hasDisplay = !qEnvironmentVariableIsEmpty("DISPLAY") ||
-                            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-                            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-    if (!hasDisplay) {
+    if (!app::HasDisplay()) {
         std::fprintf(stderr, "varodara: no display found (set DISPLAY or WAYLAND_DISPLAY)\n");
         return 2;
     }
@@ -45,7 +43,7 @@ int main(int argc, char** argv)
     app::AppWindows windows(context);
     shell::Program started(platform, help, windows, [] { QCoreApplication::exit(0); });
     program = &started;
-    app::EndOnTerminationSignal([&started] { started.EndProgram(); });
+    app::EndWithTheSession([&started] { started.EndProgram(); });
 
     started.StartProgram();
     if (started.ended())

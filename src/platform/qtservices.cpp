@@ -15,7 +15,13 @@ namespace platform {
 
 QString ExecutableName()
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    const QFileInfo executable(QCoreApplication::applicationFilePath());
+    // On Windows without its ".exe", as the user knows the program.
+#ifdef Q_OS_WIN
+    return executable.completeBaseName();
+#else
+    return executable.fileName();
+#endif
 }
 
 struct QtServices::Impl {

@@ -1,4 +1,4 @@
-#include "app/termination.h"
+#include "app/session.h"
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -20,7 +20,17 @@ void OnSignal(int)
 
 }  // namespace
 
-void EndOnTerminationSignal(std::function<void()> end)
+bool HasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+// A terminal is the console: nothing to attach to.
+void UseParentConsole() {}
+
+// A desktop session ends its programs with SIGTERM (Ctrl+C in a terminal sends SIGINT).
+void EndWithTheSession(std::function<void()> end)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalSocket) != 0)
         return;
