@@ -15,7 +15,8 @@ endif()
 # Hardening as Debian builds its packages: stack protector, fortified libc calls where the
 # build optimises, read-only relocations bound at start. Left out under the sanitizers and
 # coverage, which instrument the same calls and stack.
-if(NOT VARODARA_SANITIZE AND NOT VARODARA_COVERAGE AND NOT VARODARA_FUZZ)
+# Windows programs get address randomisation and no-execute data from the linker's defaults.
+if(NOT VARODARA_SANITIZE AND NOT VARODARA_COVERAGE AND NOT VARODARA_FUZZ AND NOT WIN32)
   include(CheckCXXCompilerFlag)
   target_compile_options(varodara_options INTERFACE -fstack-protector-strong)
   # Each exists on some processors only (control-flow protection on x86).

@@ -39,7 +39,7 @@ QT_OPTIONS=(
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
   -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF
 )
-QT_STAMP="$QT_VERSION $(sha256sum "$TOOLCHAIN" | cut -c1-16) ${QT_OPTIONS[*]}"
+QT_STAMP="$QT_VERSION ${QT_OPTIONS[*]}"
 
 # A deb-src entry for every Debian archive apt already uses, so that apt-get source works.
 add_source_entries() {
@@ -82,8 +82,128 @@ build_qt() {
   cmake --build "$work/build" --parallel "${VARODARA_QT_JOBS:-$(nproc)}" >"$work/build.log" 2>&1 ||
     { grep -m20 -B2 -A8 'error' "$work/build.log"; return 1; }
   cmake --install "$work/build" >"$work/install.log" 2>&1 || { tail -20 "$work/install.log"; return 1; }
+  # The licence texts go with every release that ships these DLLs.
+  mkdir -p "$QT_PREFIX/licenses/qt"
+  cp "$source"/LICENSES/* "$QT_PREFIX/licenses/qt/"
   echo "$QT_STAMP" >"$QT_PREFIX/varodara-stamp"
   rm -rf "$work"
 }
 
+# render_icon for this machine: the cross build draws the icons with it.
+build_host_tools() {
+  local host="$BUILD/host"
+  cmake -S "$VARODARA_ROOT" -B "$host" -DCMAKE_BUILD_TYPE=Release -DVARODARA_TESTS=OFF >"$BUILD/host.log" 2>&1 &&
+    cmake --build "$host" --target render_icon --parallel "$(nproc)" >>"$BUILD/host.log" 2>&1 ||
+    { tail -30 "$BUILD/host.log"; return 1; }
+  RENDER_ICON="$host/desktop/render_icon"
+}
+
+# The program and its unit tests for Windows, with Qt's toolchain file chained to ours.
+build_program() {
+  cmake -S "$VARODARA_ROOT" -B "$BUILD/program" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$QT_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" -DQT_CHAINLOAD_TOOLCHAIN_FILE="$TOOLCHAIN" \
+    -DCMAKE_BUILD_TYPE=Release -DVARODARA_TESTS=ON -DVARODARA_RENDER_ICON="$RENDER_ICON" \
+    >"$BUILD/configure.log" 2>&1 || { tail -40 "$BUILD/configure.log"; return 1; }
+  cmake --build "$BUILD/program" --parallel "$(nproc)" >"$BUILD/build.log" 2>&1 ||
+    { grep -m20 -A6 'error' "$BUILD/build.log"; return 1; }
+}
+
+# Where Wine finds the DLLs of the program and its tests: Qt's and the compiler's runtime.
+wine_path() {
+  local runtime
+  runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
+  echo "$(winepath_of "$QT_PREFIX/bin");$(winepath_of "$runtime");$(winepath_of /usr/x86_64-w64-mingw32/lib)"
+}
+# Unix paths reach Wine through its Z: drive.
+winepath_of() {
+  echo "Z:${1//\//\\}"
+}
+
+# The DLLs that the given binaries load, found in Qt's folder or the compiler's runtime, and
+# theirs in turn; Windows' own DLLs are not shipped. objdump lists each binary's imports.
+dll_closure() {
+  local queue=("$@") seen=" " binary name found dir
+  local dirs=("$QT_PREFIX/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
+    /usr/x86_64-w64-mingw32/lib)
+  while [ "${#queue[@]}" -gt 0 ]; do
+    binary="${queue[0]}"
+    queue=("${queue[@]:1}")
+    while read -r name; do
+      case "$seen" in *" ${name,,} "*) continue ;; esac
+      seen="$seen${name,,} "
+      for dir in "${dirs[@]}"; do
+        # Import tables and file names differ in case now and then.
+        found="$(find "$dir" -maxdepth 1 -iname "$name" -print -quit 2>/dev/null)"
+        if [ -n "$found" ]; then
+          echo "$found"
+          queue+=("$found")
+          break
+        fi
+      done
+    done < <(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p')
+  done
+}
+
+# The release folder: the program, exactly the DLLs and plugins it loads, the icon for the
+# installer, and the licence texts of what it ships.
+stage_release() {
+  STAGE="$BUILD/stage/varodara-$VERSION"
+  rm -rf "$BUILD/stage"
+  mkdir -p "$STAGE/platforms" "$STAGE/styles" "$STAGE/licenses"
+  cp "$BUILD/program/src/varodara.exe" "$BUILD/program/windows/varodara.ico" "$STAGE/"
+  cp "$QT_PREFIX/plugins/platforms/qwindows.dll" "$STAGE/platforms/"
+  cp "$QT_PREFIX/plugins/styles/qwindowsvistastyle.dll" "$STAGE/styles/"
+  dll_closure "$STAGE/varodara.exe" "$STAGE/platforms/qwindows.dll" "$STAGE/styles/qwindowsvistastyle.dll" |
+    sort -u | while read -r dll; do cp "$dll" "$STAGE/"; done
+  find "$STAGE" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+  cp -r "$QT_PREFIX/licenses/qt" "$STAGE/licenses/qt"
+  local package
+  for package in libstdc++6 gcc-mingw-w64-base mingw-w64-common; do
+    if [ -f "/usr/share/doc/$package/copyright" ]; then
+      cp "/usr/share/doc/$package/copyright" "$STAGE/licenses/$package.txt"
+    fi
+  done
+  cat >"$STAGE/licenses/README.txt" <<EOF
+OV Free Varodara Zevaz Adavuv $VERSION for Windows
+
+The program uses Qt $QT_UPSTREAM (Qt Core, Qt Gui, Qt Widgets and two plugins) under the GNU
+Lesser General Public License version 3, as the DLLs beside the program: you may replace them
+with your own build of Qt. The licence texts are in the folder qt.
+
+This Qt was built from Debian's qt6-base source package, version $QT_VERSION, with Debian's
+patches; Debian's archive keeps that source ("apt-get source qt6-base=$QT_VERSION" on Debian 12
+fetches it). It was built with mingw-w64 and these options:
+${QT_OPTIONS[*]}
+
+The compiler's runtime DLLs (libstdc++, libgcc, winpthreads) come with the licences in the
+files beside this one.
+EOF
+  # Unix line ends would show as one long line in Notepad.
+  sed -i 's/$/\r/' "$STAGE/licenses/README.txt"
+}
+
+pack_release() {
+  ZIP="$BUILD/varodara-$VERSION-win64.zip"
+  SETUP="$BUILD/varodara-$VERSION-setup.exe"
+  rm -f "$ZIP" "$SETUP"
+  (cd "$BUILD/stage" && zip -qr9 "$ZIP" "varodara-$VERSION")
+  # What the uninstaller removes: the release's files, then its folders, deepest first.
+  (cd "$STAGE" && find . -type f | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|') >"$BUILD/files.nsh"
+  (cd "$STAGE" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') \
+    >"$BUILD/folders.nsh"
+  makensis -V2 -DVERSION="$VERSION" -DPROGRAM=varodara -DTITLE="OV Free Varodara Zevaz Adavuv" \
+    -DPUBLISHER="Orvane Softwares" -DAPP_ID=com.orvanesoftwares.VarodaraZevazAdavuv \
+    -DSTAGE="$STAGE" -DFILES="$BUILD/files.nsh" -DFOLDERS="$BUILD/folders.nsh" -DOUTFILE="$SETUP" \
+    "$VARODARA_ROOT/windows/installer.nsi" >"$BUILD/makensis.log" 2>&1 || { cat "$BUILD/makensis.log"; return 1; }
+  echo "zip: $(du -k "$ZIP" | cut -f1) KiB, $ZIP"
+  echo "installer: $(du -k "$SETUP" | cut -f1) KiB, $SETUP"
+}
+
+mkdir -p "$BUILD"
 build_qt
+build_host_tools
+build_program
+export VARODARA_WINEPATH="$(wine_path)"
+VERSION="$(sed -n 's/^#define VARODARA_VERSION "\(.*\)"$/\1/p' "$BUILD/program/src/version/version.h")"
+stage_release
+pack_release

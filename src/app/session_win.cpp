@@ -21,9 +21,12 @@ void UseParentConsole()
         return;
     if (!AttachConsole(ATTACH_PARENT_PROCESS))
         return;
+    // Where the console cannot be opened, the output goes nowhere, as before.
     FILE* stream = nullptr;
-    freopen_s(&stream, "CONOUT$", "w", stdout);
-    freopen_s(&stream, "CONOUT$", "w", stderr);
+    if (freopen_s(&stream, "CONOUT$", "w", stdout) == 0)
+        std::fflush(stdout);
+    if (freopen_s(&stream, "CONOUT$", "w", stderr) == 0)
+        std::fflush(stderr);
 }
 
 // Before a logoff or shutdown Windows asks every program whether the session may end
