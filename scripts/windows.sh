@@ -6,14 +6,16 @@
 #   3. cross-builds the program and its unit tests (build/windows), runs the tests under Wine;
 #   4. packs build/windows/varodara-<version>-win64.zip and the installer
 #      build/windows/varodara-<version>-setup.exe;
-#   5. installs the release under Wine and drives it end to end (tests/windows/road.sh).
-# VARODARA_QT_JOBS sets how many compilers build Qt at once (all cores).
+#   5. installs the release under Wine and drives it end to end (tests/windows/road.sh), with a
+#      screenshot of every window in build/windows/shots.
+# VARODARA_QT_JOBS sets how many compilers build Qt at once (all cores). Wine runs in a display
+# of its own (Xvfb), in prefixes under the cache folder and the scratch folders of the tests.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 VARODARA_WINDOWS_PACKAGES=(
   g++-mingw-w64-x86-64-posix wine wine64 nsis
-  dpkg-dev ninja-build icoutils zip unzip xvfb xauth xdotool
+  dpkg-dev ninja-build icoutils zip unzip googletest xvfb xauth xdotool xclip imagemagick
 )
 varodara_install_packages "${VARODARA_WINDOWS_PACKAGES[@]}"
 
@@ -207,3 +209,15 @@ export VARODARA_WINEPATH="$(wine_path)"
 VERSION="$(sed -n 's/^#define VARODARA_VERSION "\(.*\)"$/\1/p' "$BUILD/program/src/version/version.h")"
 stage_release
 pack_release
+
+# The unit tests under Wine, in a display of their own: Wine's window station wants one even
+# for Qt's offscreen platform.
+xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
+echo "== unit tests under Wine"
+"$VARODARA_ROOT/scripts/wine-run.sh" wineboot --init >/dev/null 2>&1
+(cd "$BUILD/program" && "${xvfb[@]}" ctest --output-on-failure --timeout 600 -j "$(nproc)")
+echo "== the release, installed and used under Wine"
+rm -rf "$BUILD/shots"
+mkdir -p "$BUILD/shots"
+main_host="$(sed -n 's/^VARODARA_MAIN_HOST:STRING=//p' "$BUILD/program/CMakeCache.txt")"
+"${xvfb[@]}" bash "$VARODARA_ROOT/tests/windows/road.sh" "$VARODARA_ROOT" "$SETUP" "$VERSION" "$main_host" "$BUILD/shots"

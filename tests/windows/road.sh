@@ -1,0 +1,180 @@
+#!/usr/bin/env bash
+# The Windows release as a user meets it, under Wine on the X display this runs under, in a
+# Wine prefix of its own: a silent install; the installed program started as its Start-menu
+# shortcut says; the main window with its caption; a name, the first of January, Alt+N and the
+# exact reading in the result window; Back, File > Exit, and Exit on the exit screen ends it; a
+# second copy says "Application is already running" and ends; a link click reaches a recording
+# browser as one exact address; the setting in the registry; a silent uninstall leaves no file
+# and no Uninstall key. With SHOTS, a screenshot of every window goes there.
+#   road.sh SOURCE_ROOT SETUP_EXE VERSION MAIN_HOST [SHOTS]
+set -uo pipefail
+root="$1" setup="$2" version="$3" main_host="$4" shots="${5:-}"
+scratch="$(mktemp -d)"
+export WINEPREFIX="$scratch/prefix"
+wine="${VARODARA_WINE:-$(command -v wine64 || echo /usr/lib/wine/wine64)}"
+run="$root/scripts/wine-run.sh"
+title="OV Free Varodara Zevaz Adavuv"
+caption="OV Varodara Zevaz Adavuv v$version"
+app_id="com.orvanesoftwares.VarodaraZevazAdavuv"
+uninstall_key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$app_id"
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+cleanup() {
+  WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# wait_for SECONDS COMMAND...: polls the command until it succeeds, at most that long.
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.2
+  done
+}
+window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -1; }
+has_window() { [ -n "$(window_named "$1")" ]; }
+no_window() { [ -z "$(window_named "$1")" ]; }
+keys() {
+  local window="$1"
+  shift
+  xdotool windowfocus --sync "$window" 2>/dev/null
+  xdotool key --clearmodifiers --delay 80 "$@"
+}
+shot() {
+  [ -n "$shots" ] && import -window root "$shots/$1.png" 2>/dev/null
+  return 0
+}
+registry() { "$run" reg query "$@" 2>/dev/null; }
+
+# A prefix of our own: the design's fonts replaced by DejaVu Sans as on Linux, and Wine's
+# opener for web pages set to a script that records what it is given.
+mkdir -p "$scratch/browser"
+cat >"$scratch/browser.sh" <<EOF
+#!/bin/sh
+printf '%s\n' "\$#" "\$@" >"$scratch/browser/part" && mv "$scratch/browser/part" "$scratch/browser/record"
+EOF
+chmod +x "$scratch/browser.sh"
+"$run" wineboot --init >/dev/null 2>&1
+for font in Verdana "MS Sans Serif"; do
+  "$run" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /d "DejaVu Sans" /f >/dev/null
+done
+"$run" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$scratch/browser.sh" /f >/dev/null
+
+# Install, silently.
+"$run" "$(winepath -w "$setup" 2>/dev/null || echo "Z:$setup")" /S
+wineserver -w
+installed="$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/*' -name varodara.exe | head -1)"
+if [ -z "$installed" ]; then
+  fail "no varodara.exe under the user's programs folder"
+  exit 1
+fi
+folder="$(dirname "$installed")"
+pass "installed into ${folder#"$WINEPREFIX/"}"
+shortcut="$(find "$WINEPREFIX/drive_c/users" -path '*Start Menu/Programs/*' -name "$title.lnk" | head -1)"
+[ -n "$shortcut" ] && grep -aq 'varodara.exe' "$shortcut" && pass "Start-menu shortcut to varodara.exe" ||
+  fail "no Start-menu shortcut \"$title\" to varodara.exe"
+for value in DisplayName DisplayVersion Publisher DisplayIcon EstimatedSize UninstallString QuietUninstallString; do
+  registry "$uninstall_key" /v "$value" | grep -q "$value" || fail "Uninstall entry without $value"
+done
+registry "$uninstall_key" /v DisplayVersion | grep -q "$version" && pass "Uninstall entry for version $version"
+exe="$(winepath -w "$installed" 2>/dev/null)"
+
+# The installed program: main window, a name and a date, Alt+N, the reading.
+QT_QPA_PLATFORM=windows "$run" "$exe" >"$scratch/first.log" 2>&1 &
+first=$!
+if ! wait_for 60 has_window "$caption"; then
+  fail "the main window \"$caption\" never appeared"
+  cat "$scratch/first.log"
+  exit 1
+fi
+main="$(window_named "$caption")"
+pass "main window \"$caption\""
+shot main
+xdotool windowfocus --sync "$main"
+xdotool type --delay 60 "john"
+keys "$main" Tab Tab
+xdotool type --delay 60 "smith"
+keys "$main" alt+n
+wait_for 15 eval '[ "$(xdotool search --name "^$caption\$" | wc -l)" -ge 1 ] && [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$caption" ]'
+result="$(xdotool getactivewindow 2>/dev/null)"
+shot result
+# The reading, copied from the box with the keyboard (a click would empty the clipboard).
+keys "$result" Tab ctrl+a ctrl+c
+sleep 0.5
+xclip -o -selection clipboard 2>/dev/null | tr -d '\r' >"$scratch/reading"
+python3 "$root/tests/windows/expected_result.py" "$root" 1 1 >"$scratch/expected"
+if cmp -s "$scratch/reading" "$scratch/expected"; then
+  pass "the result window holds the exact reading ($(head -1 "$scratch/expected"))"
+else
+  fail "the result window's text differs from the expected reading"
+  diff "$scratch/expected" "$scratch/reading" | head -10
+fi
+
+# A link: the forum label of the result window, clicked where it is drawn.
+eval "$(xdotool getwindowgeometry --shell "$result")"
+rm -f "$scratch/browser/record"
+xdotool mousemove --window "$result" $((WIDTH / 2)) 20 click 1
+if wait_for 15 test -f "$scratch/browser/record"; then
+  printf '1\nhttp://%s\n' "$main_host" >"$scratch/browser/expected"
+  cmp -s "$scratch/browser/record" "$scratch/browser/expected" &&
+    pass "the forum link reached the browser as http://$main_host" ||
+    { fail "the browser got:"; cat "$scratch/browser/record"; }
+else
+  fail "a click on the forum link reached no browser"
+fi
+
+# A second copy while the first runs: one box, then it ends.
+QT_QPA_PLATFORM=windows "$run" "$exe" >"$scratch/second.log" 2>&1 &
+second=$!
+if wait_for 30 has_window "$title"; then
+  shot second-copy
+  box="$(window_named "$title")"
+  keys "$box" Return
+  if wait_for 15 eval "! kill -0 $second 2>/dev/null"; then
+    pass "a second copy said so and ended"
+  else
+    fail "the second copy did not end after its message"
+  fi
+else
+  fail "the second copy showed no \"$title\" box"
+fi
+
+# Back, File > Exit, and Exit on the exit screen.
+keys "$result" alt+b
+wait_for 15 eval '[ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$caption" ]'
+main="$(xdotool getactivewindow)"
+keys "$main" alt+f x
+sleep 1
+exit_screen="$(xdotool getactivewindow)"
+shot exit-screen
+keys "$exit_screen" alt+x
+if wait_for 20 eval "! kill -0 $first 2>/dev/null"; then
+  pass "Back, File > Exit and the exit screen's Exit ended the program"
+else
+  fail "the program still runs after the exit screen's Exit"
+  kill "$first" 2>/dev/null
+fi
+
+# The one setting, in the user's registry under the program's name.
+if registry 'HKCU\Software\varodara\Settings' | grep -q 'REG_SZ'; then
+  pass "the setting is in HKCU\\Software\\varodara\\Settings"
+else
+  fail "no setting under HKCU\\Software\\varodara\\Settings"
+fi
+
+# Uninstall, silently: every file and the Uninstall key go, the setting stays.
+"$run" "$(winepath -w "$folder/uninstall.exe")" /S
+wineserver -w
+wait_for 20 eval '[ ! -e "$folder" ]'
+[ -e "$folder" ] && { fail "left behind:"; find "$folder"; }
+[ -n "$shortcut" ] && [ -e "$shortcut" ] && fail "the Start-menu shortcut is still there"
+registry "$uninstall_key" >/dev/null && fail "the Uninstall key is still there"
+registry 'HKCU\Software\varodara\Settings' | grep -q 'REG_SZ' || fail "the uninstaller removed the user's setting"
+[ "$failures" -eq 0 ] && pass "uninstalled: no file, no shortcut, no Uninstall key; the setting stays"
+
+echo "windows road: $failures failed"
+exit $((failures > 0))
