@@ -40,8 +40,8 @@ def main():
     readings = [literal_text(entry + '"') for entry in re.split(r'",\s*\n', table) if entry.strip()]
     if len(readings) != 9:
         sys.exit("expected nine readings in readings.cpp, found %d" % len(readings))
-    # The box shows each of the four paragraphs followed by an empty line.
-    sys.stdout.write("%s%d\n\n%s\n\n%s\n\n\n" % (heading, number, explanation, readings[number - 1]))
+    # Four paragraphs, each followed by an empty line; the last one is empty.
+    sys.stdout.write("%s%d\n\n%s\n\n%s\n\n\n\n" % (heading, number, explanation, readings[number - 1]))
 
 
 if __name__ == "__main__":
