@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build and its tests, the
-# static checks (format, cppcheck, clang-tidy), then the build with AddressSanitizer and
-# UndefinedBehaviorSanitizer and its tests. Each step says how long it took. The presets in
+# static checks (format, cppcheck, clang-tidy), the build with AddressSanitizer and
+# UndefinedBehaviorSanitizer and its tests, then the Windows release (scripts/windows.sh: its
+# unit tests and the installed program under Wine). Each step says how long it took. The presets in
 # CMakePresets.json hold the options. Fails when any step fails, after running the others.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -29,6 +30,7 @@ step "normal tests" run_tests normal
 step "static checks" bash "$VARODARA_ROOT/scripts/check.sh"
 step "sanitize build" varodara_build sanitize
 step "sanitize tests" run_tests sanitize
+step "windows" bash "$VARODARA_ROOT/scripts/windows.sh"
 
 echo "== times"
 printf '%s\n' "${times[@]}"
