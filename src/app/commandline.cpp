@@ -1,18 +1,23 @@
 #include "app/commandline.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
+#include <string_view>
 
 #include "version.h"
 
 namespace app {
 namespace {
 
+// The file name the program was started by, without a folder (Windows separates folders with
+// either slash) or Windows' ".exe".
 std::string ProgramName(const char* argv0)
 {
-    const char* slash = argv0 ? std::strrchr(argv0, '/') : nullptr;
-    const std::string name = slash ? slash + 1 : (argv0 ? argv0 : "");
+    std::string name = argv0 ? argv0 : "";
+    name.erase(0, name.find_last_of("/\\") + 1);
+    const std::string_view exe = ".exe";
+    if (name.size() > exe.size() && name.compare(name.size() - exe.size(), exe.size(), exe) == 0)
+        name.resize(name.size() - exe.size());
     return name.empty() ? VARODARA_PROGRAM : name;
 }
 

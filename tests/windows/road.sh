@@ -87,6 +87,13 @@ done
 registry "$uninstall_key" /v DisplayVersion | grep -q "$version" && pass "Uninstall entry for version $version"
 exe="$(winepath -w "$installed" 2>/dev/null)"
 
+# A GUI program that still answers on the console it was started from.
+# Windows writes its line ends as CR LF.
+answer="$("$run" "$exe" --version 2>&1 | tr -d '\r')"
+[ "$answer" = "varodara $version" ] && pass "--version printed \"$answer\"" || fail "--version printed \"$answer\""
+"$run" "$exe" --help 2>&1 | grep -q '^Usage: varodara \[OPTION\]' && pass "--help printed its usage" ||
+  fail "--help printed no usage"
+
 # The installed program: main window, a name and a date, Alt+N, the reading.
 QT_QPA_PLATFORM=windows "$run" "$exe" >"$scratch/first.log" 2>&1 &
 first=$!
