@@ -26,15 +26,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# wait_for SECONDS COMMAND...: polls the command until it succeeds, at most that long.
-wait_for() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -ge "$deadline" ] && return 1
-    sleep 0.2
-  done
-}
+# wait_for SECONDS COMMAND..., as the desktop tests wait.
+source "$root/tests/desktop/lib.sh"
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
 # The one visible window of that name other than the given one.
 other_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "$2" | head -1; }
