@@ -78,6 +78,14 @@ for value in DisplayName DisplayVersion Publisher DisplayIcon EstimatedSize Unin
   registry "$uninstall_key" /v "$value" | grep -q "$value" || fail "Uninstall entry without $value"
 done
 registry "$uninstall_key" /v DisplayVersion | grep -q "$version" && pass "Uninstall entry for version $version"
+# Installing over the installed copy: the same folder, the same one entry, every file there.
+"$run" "$(winepath -w "$setup" 2>/dev/null || echo "Z:$setup")" /S
+again="$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/*' -name varodara.exe)"
+if [ "$again" = "$installed" ] && [ -f "$folder/platforms/qwindows.dll" ] && [ -f "$folder/uninstall.exe" ]; then
+  pass "installing again upgrades the copy in place"
+else
+  fail "installing again did not keep one copy in $folder"
+fi
 exe="$(winepath -w "$installed" 2>/dev/null)"
 
 # A GUI program that still answers on the console it was started from.
