@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <functional>
 #include <string>
 #include <utility>
 

@@ -1,12 +1,10 @@
 #include "ui/result/frmpersonalmonth.h"
 
 #include <QEvent>
-#include <QFrame>
 #include <QPushButton>
 #include <QTextCursor>
 
 #include "core/readings.h"
-#include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/main/frmmain.h"
 #include "ui/promo/frmexitscreen.h"
