@@ -3,9 +3,10 @@
 
 Runs inside a private D-Bus session on an X display. Starts the program with Qt's AT-SPI bridge
 forced on, finds its main window among the bus's applications, and checks that every named
-control of the main window is there with the role and the name a screen reader announces. Then
-follows the forum link as a screen reader does, through its press action, and checks that the
-browser (a recording script) was asked for the home page.
+control of the main window is there with the role and the name a screen reader announces, and
+that each birth-date list carries its label. Then follows the forum link as a screen reader does,
+through its press action, and checks that the browser (a recording script) was asked for the
+home page.
 """
 import os
 import signal
@@ -22,7 +23,8 @@ MAIN_HOST = sys.argv[2] if len(sys.argv) > 2 else ""
 FORUM_TEXT = "Share your readings in our free online forum. Visit us at " + MAIN_HOST
 
 # (role, name) of every named control of the main window, as the bridge hands them over.
-# Qt 6.4 on Linux names a drop-down list by its selected entry, whatever its accessible name.
+# Qt 6.4 on Linux names a drop-down list by its selected entry, whatever its accessible name;
+# its label comes by relation (LIST_LABELS).
 EXPECTED = {
     ("frame", CAPTION),
     ("menu bar", ""),
@@ -96,6 +98,28 @@ def find(accessible, role, name):
     return None
 
 
+# The label each birth-date list carries, by the entry it shows: three lists named only by
+# their entries would be told apart by none.
+LIST_LABELS = {"January": "Birth Month", "1": "Birth Day", "1900": "Birth Year"}
+
+
+def lists_carry_labels(window):
+    ok = True
+    for entry, label in LIST_LABELS.items():
+        box = find(window, "combo box", entry)
+        carried = {box.description} | {
+            relation.getTarget(i).name
+            for relation in box.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+            for i in range(relation.getNTargets())}
+        if label not in carried:
+            print(f"FAIL: the list showing {entry!r} carries {sorted(carried)}, not {label!r}")
+            ok = False
+    if ok:
+        print("accessibility bus: the birth-date lists are labelled " + ", ".join(LIST_LABELS.values()))
+    return ok
+
+
 def press_forum_link(window, browser_log):
     link = find(window, "link", FORUM_TEXT)
     action = link.queryAction()
@@ -159,6 +183,8 @@ def main():
             if missing:
                 return 1
             print(f"accessibility bus: all {len(EXPECTED)} controls found with role and name")
+            if not lists_carry_labels(window):
+                return 1
             return 0 if press_forum_link(window, browser_log) else 1
         finally:
             process.send_signal(signal.SIGTERM)

@@ -54,6 +54,11 @@ QComboBox* MakeList(QWidget* parent, const QString& accessibleName)
     list->setEditable(false);
     list->setFont(Verdana(8.25));
     list->setAccessibleName(accessibleName);
+    // Qt on Linux names a drop-down list by its current entry and finds its label only in a
+    // sibling label whose buddy it is. This one is never shown: it is there for screen readers.
+    auto* label = new QLabel(accessibleName, parent);
+    label->setBuddy(list);
+    label->setVisible(false);
     return list;
 }
 
