@@ -1,6 +1,8 @@
 #include "ui/look.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -112,6 +114,48 @@ void PaintColours(QWidget* widget, const QColor& background, const QColor& text)
     widget->setAutoFillBackground(true);
 }
 
+void PaintWindowColours(QWidget* widget, const QColor& background, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetTextColour(QWidget* widget, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+namespace {
+
+// Set on a widget, its palette is its own: the parent's fixed colours no longer reach it, and
+// neither would the desktop's next scheme, so it is set again on each change.
+class DesktopColours : public QObject {
+public:
+    explicit DesktopColours(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            Apply(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+    static void Apply(QWidget* widget) { widget->setPalette(QApplication::palette(widget)); }
+};
+
+}  // namespace
+
+void FollowDesktopColours(QWidget* widget)
+{
+    DesktopColours::Apply(widget);
+    new DesktopColours(widget);
+}
+
 void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text)
 {
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
@@ -144,11 +188,7 @@ void StyleNavyFrame(QGroupBox* frame)
 {
     frame->setAccessibleName(frame->title());
     frame->setFont(Verdana(9.75, true));
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, kNavy);
-    palette.setColor(QPalette::WindowText, kWhite);
-    frame->setPalette(palette);
-    frame->setAutoFillBackground(true);
+    PaintWindowColours(frame, kNavy, kWhite);
 }
 
 namespace {

@@ -26,6 +26,13 @@ inline constexpr QColor kLinkBlue{0, 0, 255};
 inline constexpr QColor kNavy{0, 0, 128};
 inline constexpr QColor kCheckBlue{0, 0, 192};
 inline constexpr QColor kYellow{255, 255, 0};
+inline constexpr QColor kBlack{0, 0, 0};
+// The light button face of the platform's default look, fixed under the offers' blue text.
+#ifdef Q_OS_WIN
+inline constexpr QColor kButtonFace{240, 240, 240};
+#else
+inline constexpr QColor kButtonFace{239, 239, 239};
+#endif
 
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -73,8 +80,19 @@ QFont DefaultControlFont();
 // shrinks the control's font in small steps until its text fits its box, never below 6 pt.
 void ShrinkToFit(QWidget* widget, QFont font);
 
-// Background and text colour of a widget and its children, with the background filled.
+// Colours come in pairs: a fixed background gets a fixed text colour and the other way round,
+// or the desktop's colour scheme may put its light text on our white, or our blue on its grey.
+// Background and text colour of a widget and of the frames, boxes and buttons inside it, with
+// the background filled.
 void PaintColours(QWidget* widget, const QColor& background, const QColor& text);
+// The same for the widget's own background and text only: the boxes and buttons inside it keep
+// the desktop's colours.
+void PaintWindowColours(QWidget* widget, const QColor& background, const QColor& text);
+// The text colour of a widget without a background of its own, on a parent of fixed colours.
+void SetTextColour(QWidget* widget, const QColor& text);
+// A control left to the desktop's colours inside a widget of fixed colours: it takes the
+// desktop's palette, and takes it again whenever the desktop's colour scheme changes.
+void FollowDesktopColours(QWidget* widget);
 // Buttons drawn in "graphical style": the face colour shows on every platform style.
 void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text = kWhite);
 

@@ -1,6 +1,5 @@
 #include "ui/promotexts.h"
 
-#include <QApplication>
 #include <QFrame>
 
 #include "shell/modhelp.h"
@@ -32,7 +31,7 @@ LinkLabel* MakeOfferLink(QFrame* frame, const QString& text, const char* objectN
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     link->setWordWrap(true);
     link->setTextFormat(Qt::PlainText);
-    PaintColours(link, QApplication::palette().color(QPalette::Button), kLinkBlue);
+    PaintColours(link, kButtonFace, kLinkBlue);
     return link;
 }
 
@@ -54,9 +53,7 @@ LinkLabel* BuildForumStrip(QWidget* window, shell::modHelp& help, const StripPla
     link->setWordWrap(true);
     link->setTextFormat(Qt::PlainText);
     link->setAutoFillBackground(false);
-    QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, kWhite);
-    link->setPalette(palette);
+    SetTextColour(link, kWhite);
     QObject::connect(link, &LinkLabel::clicked, link, [&help] { help.OpenHomePage(); });
     return link;
 }

@@ -28,13 +28,6 @@ const QString kCatalogueText =
         "only fun to use but also very informative. Try them out today and share your "
         "experience with your friends and family. ");
 
-void SetTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 }  // namespace
 
 const QStringList& PromotionalLines()
@@ -77,10 +70,8 @@ frmExitScreen::frmExitScreen(AppContext& context)
 {
     // Topmost from construction: changing window flags later would hide a shown window.
     NameWindow(this, QStringLiteral("frmExitScreen"));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kWhite);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    // The design's white, and the default text colour of a light desktop on it.
+    PaintWindowColours(this, kWhite, kBlack);
     SetClientSizeTwips(this, 11115, 4725);
 
     buildControls();

@@ -1,6 +1,5 @@
 #include "ui/promo/referafriendbox.h"
 
-#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,7 +23,7 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QString& placeho
     box->setFont(DefaultControlFont());
     LiftLengthLimit(box);
     // The frame's navy must not reach the box's own frame drawing.
-    box->setPalette(QApplication::palette(box));
+    FollowDesktopColours(box);
     return box;
 }
 
@@ -76,7 +75,7 @@ ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxServi
     m_cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), this);
     m_cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     m_cmdSubmit->setAccessibleName(tr("Refer A Friend Now"));
-    m_cmdSubmit->setPalette(QApplication::palette(m_cmdSubmit));
+    FollowDesktopColours(m_cmdSubmit);
     PlaceTwips(m_cmdSubmit, 1920, 1080, 3375, 285);
     ShrinkToFit(m_cmdSubmit, Verdana(8.25, true));
     ClickOnEnter(m_cmdSubmit);
@@ -89,7 +88,7 @@ ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxServi
     m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
     m_txtMessage->setAccessibleName(kMessagePlaceholder);
     m_txtMessage->setFont(DefaultControlFont());
-    m_txtMessage->setPalette(QApplication::palette(m_txtMessage));
+    FollowDesktopColours(m_txtMessage);
     m_txtMessage->setPlainText(kMessagePlaceholder + QStringLiteral("\r\n"));
     m_txtMessage->setTabChangesFocus(true);
     m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -1,0 +1,173 @@
+// Every text stays readable under the desktop's colour scheme, whichever it is and whenever it
+// changes: the contrast between each text and what is painted behind it, read from the pixels.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+#include "appfixture.h"
+#include "platform/qtmessagebox.h"
+#include "ui/main/frmmain.h"
+#include "ui/promo/frmabout.h"
+#include "ui/promo/frmexitscreen.h"
+#include "ui/result/frmpersonalmonth.h"
+
+namespace {
+
+constexpr double kLeastContrast = 2.0;
+
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+double Luminance(QRgb pixel)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(pixel)) + 0.7152 * channel(qGreen(pixel)) + 0.0722 * channel(qBlue(pixel));
+}
+
+double Contrast(QRgb a, QRgb b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Shows the given text in place of the widget's own and returns what it showed; nullopt for a
+// widget that shows no text of its own.
+std::optional<QString> SwapText(QWidget* widget, const QString& text)
+{
+    QString old;
+    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->pixmap().isNull()) {
+        old = label->text();
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        old = button->text();
+        button->setText(text);
+    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        old = line->text();
+        line->setText(text);
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        old = box->toPlainText();
+        box->setPlainText(text);
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        old = list->currentText();
+        list->setItemText(list->currentIndex(), text);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget); frame != nullptr && !frame->title().isEmpty()) {
+        old = frame->title();
+        frame->setTitle(text);
+    } else {
+        return std::nullopt;
+    }
+    return old;
+}
+
+// The contrast of one widget's text in its window's painting. Its text pixels are those that
+// change when the text gives way to a blank; its colour is the one of them farthest from what
+// lies behind it. A text that changes no pixel is invisible: 1. Nullopt for a widget without text.
+std::optional<double> TextContrast(QWidget* window, QWidget* widget, QString* text)
+{
+    const QRect area = widget->visibleRegion().boundingRect().translated(widget->mapTo(window, QPoint(0, 0)));
+    const std::optional<QString> own = SwapText(widget, QStringLiteral(" "));
+    if (!own)
+        return std::nullopt;
+    *text = own->trimmed().isEmpty() ? QStringLiteral("Sample Ag") : *own;
+    const QImage behind = window->grab().toImage();
+    SwapText(widget, *text);
+    const QImage painted = window->grab().toImage();
+    SwapText(widget, *own);
+    double best = 1.0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            best = std::max(best, Contrast(painted.pixel(x, y), behind.pixel(x, y)));
+    return best;
+}
+
+// Every text of the window, except those hidden or covered.
+void ExpectReadable(QWidget* window, const char* scheme)
+{
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisible() || widget->visibleRegion().isEmpty())
+            continue;
+        QString text;
+        const std::optional<double> contrast = TextContrast(window, widget, &text);
+        if (!contrast)
+            continue;
+        EXPECT_GE(*contrast, kLeastContrast)
+            << scheme << ", " << window->objectName().toStdString() << ": " << widget->objectName().toStdString()
+            << " \"" << text.left(40).toStdString() << "\"";
+    }
+}
+
+// qt6ct's "darker" scheme, as KDE's Breeze Dark and the like give it to Qt programs.
+QPalette Dark()
+{
+    QPalette palette(QColor(0x42, 0x42, 0x45), QColor(0x22, 0x20, 0x20));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        palette.setColor(role, Qt::white);
+    palette.setColor(QPalette::Base, QColor(0x3d, 0x3d, 0x3d));
+    palette.setColor(QPalette::Highlight, QColor(0x12, 0x60, 0x8a));
+    return palette;
+}
+
+QPalette HighContrast()
+{
+    QPalette palette(Qt::white, Qt::black, Qt::white, Qt::white, Qt::gray, Qt::white, Qt::white, Qt::black, Qt::black);
+    palette.setColor(QPalette::Highlight, QColor(0, 255, 255));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    return palette;
+}
+
+class ColourSchemes : public AppFixture {
+protected:
+    void TearDown() override
+    {
+        QApplication::setPalette(m_desktop);
+        AppFixture::TearDown();
+    }
+
+    std::vector<QWidget*> openAll()
+    {
+        registry.unloadAll();
+        flushDeletes();
+        auto& result = registry.show<ui::frmPersonalMonth>();
+        ui::ShowPersonalMonthResult(7, result);
+        auto& about = registry.load<ui::frmAbout>();
+        about.show();
+        return {&registry.show<ui::frmMain>(), &result, &registry.show<ui::frmExitScreen>(), &about};
+    }
+
+    const QPalette m_desktop = QApplication::palette();
+};
+
+TEST_F(ColourSchemes, every_text_of_every_window_reads_under_each_scheme_built_under_it_or_switched_to)
+{
+    const std::pair<const char*, QPalette> schemes[] = {
+        {"default", m_desktop}, {"dark", Dark()}, {"high contrast", HighContrast()}};
+    for (const auto& [builtName, builtUnder] : schemes) {
+        QApplication::setPalette(builtUnder);
+        const std::vector<QWidget*> windows = openAll();
+        for (const auto& [name, scheme] : schemes) {
+            const std::string where = std::string(name) + " (built under " + builtName + ")";
+            QApplication::setPalette(scheme);
+            for (QWidget* window : windows)
+                ExpectReadable(window, where.c_str());
+        }
+        // A message box, as the program shows them, read while it is open.
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            ExpectReadable(box, builtName);
+            box->close();
+        });
+        platform::QtMessageBox().show(
+            {QStringLiteral("Email Address Cannot Contain Space"), platform::MessageIcon::Stop});
+    }
+}
+
+}  // namespace
