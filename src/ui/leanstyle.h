@@ -1,8 +1,18 @@
 #pragma once
-// The platform's own style, without the two image reads it makes on every start. Each read
-// of an image by file name makes Qt's image reader load every image-format plugin installed
-// (JPEG, GIF, ICO, SVG...) to ask whether it wants the file, which costs start-up time and
-// memory although the program shows no such image. So:
+// The platform's own style, with the house's buttons and drop-down lists drawn in its own
+// "graphical" look, and without the two image reads the platform style makes on every start.
+//
+// House buttons and lists look the same on every platform style: a flat face with a two-pixel
+// raised edge (buttons) or a one-pixel line (lists), all in the colours of the widget's
+// palette: the face is Button, its text and the list's arrow ButtonText, the edges shades of
+// the face, and the edge of a focused list Highlight. The open list takes the list's palette.
+//
+// Drawn here rather than by style sheets: a style sheet puts a style of its own between the
+// widget and the palette, so the widget no longer follows it, and costs start-up time.
+//
+// As for the image reads: each read of an image by file name makes Qt's image reader load
+// every image-format plugin installed (JPEG, GIF, ICO, SVG...) to ask whether it wants the
+// file, which costs start-up time and memory although the program shows no such image. So:
 //   - the menu bar's overflow arrow, built with every menu bar but shown only when the menu
 //     titles do not fit (never, on our fixed-size windows), is read when it is first drawn;
 //   - the Fusion group box frame image is read with the PNG reader named, and drawn as
@@ -12,6 +22,10 @@
 
 namespace ui {
 
+// Marks a push button or a drop-down list as one that LeanStyle draws in the house look.
+void WearHouseFace(QWidget* widget);
+bool WearsHouseFace(const QWidget* widget);
+
 class LeanStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -20,6 +34,12 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget = nullptr) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl subControl,
+                         const QWidget* widget = nullptr) const override;
 
 private:
     mutable QPixmap m_groupBoxFrame;

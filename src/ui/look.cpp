@@ -18,6 +18,8 @@
 #include <array>
 #include <limits>
 
+#include "ui/leanstyle.h"
+
 namespace ui {
 
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height)
@@ -158,11 +160,11 @@ void FollowDesktopColours(QWidget* widget)
 
 void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text)
 {
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
-                                         " border: 2px outset %3; }"
-                                         "QPushButton:pressed { border-style: inset; }"
-                                         "QPushButton:focus { border-color: %4; }")
-                              .arg(face.name(), text.name(), face.lighter(130).name(), face.darker(160).name()));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::ButtonText, text);
+    button->setPalette(palette);
+    WearHouseFace(button);
 }
 
 void ClickOnEnter(QPushButton* button)

@@ -93,7 +93,7 @@ void SetTextColour(QWidget* widget, const QColor& text);
 // A control left to the desktop's colours inside a widget of fixed colours: it takes the
 // desktop's palette, and takes it again whenever the desktop's colour scheme changes.
 void FollowDesktopColours(QWidget* widget);
-// Buttons drawn in "graphical style": the face colour shows on every platform style.
+// Buttons drawn in "graphical style" by LeanStyle: the face colour shows on every platform style.
 void StyleButton(QAbstractButton* button, const QColor& face, const QColor& text = kWhite);
 
 // Enter and Return on the focused button click it, as on the desktop. Outside a dialog Qt's

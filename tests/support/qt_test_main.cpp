@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include "ui/leanstyle.h"
 #include "ui/look.h"
 
 int main(int argc, char** argv)
@@ -11,6 +12,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // As the program does: its buttons and lists are drawn by this style.
+    QApplication::setStyle(new ui::LeanStyle);
     ui::InstallFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
