@@ -3,7 +3,6 @@
 #include <qdrawutil.h>
 #include <QGroupBox>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
@@ -11,6 +10,8 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+
+#include "ui/look.h"
 
 namespace ui {
 namespace {
@@ -237,9 +238,7 @@ void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         return QProxyStyle::drawPrimitive(element, option, painter, widget);
     if (!m_groupBoxFrameRead) {
         m_groupBoxFrameRead = true;
-        QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
-        reader.setAutoDetectImageFormat(false);
-        m_groupBoxFrame = QPixmap::fromImage(reader.read());
+        m_groupBoxFrame = QPixmap::fromImage(ReadRawPixels(QStringLiteral(":/styles/fusion_groupbox.argb"), {98, 38}));
     }
     if (m_groupBoxFrame.isNull())
         return QProxyStyle::drawPrimitive(element, option, painter, widget);

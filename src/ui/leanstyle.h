@@ -15,8 +15,8 @@
 // file, which costs start-up time and memory although the program shows no such image. So:
 //   - the menu bar's overflow arrow, built with every menu bar but shown only when the menu
 //     titles do not fit (never, on our fixed-size windows), is read when it is first drawn;
-//   - the Fusion group box frame image is read with the PNG reader named, and drawn as
-//     Fusion draws it.
+//   - the Fusion group box frame image is copied from Qt's resources at build time as raw
+//     pixels, and drawn as Fusion draws it.
 #include <QPixmap>
 #include <QProxyStyle>
 

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -50,15 +51,35 @@ QPoint PlaceOnScreen(const QSize& frame, const QRect& available)
             axis(available.y(), available.height(), frame.height())};
 }
 
+namespace {
+
+// The family each design font is drawn in: its own where installed, else a substitute of close
+// metrics. Asked for a family it does not have, Qt first has fontconfig sort every installed
+// font against it, once for each style asked, and only then tries its substitutes; naming the
+// installed family at once skips that search and draws the same face.
+struct DesignFamily {
+    const char* name;
+    const char* substitute;
+    QString family = QString::fromLatin1(name);
+};
+DesignFamily verdana{"Verdana", "DejaVu Sans"};
+DesignFamily msSansSerif{"MS Sans Serif", "DejaVu Sans"};
+
+}  // namespace
+
 void InstallFontSubstitutes()
 {
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
+    const QStringList installed = QFontDatabase::families();
+    for (DesignFamily* design : {&verdana, &msSansSerif}) {
+        const QString substitute = QString::fromLatin1(design->substitute);
+        const bool replace = !installed.contains(design->family) && installed.contains(substitute);
+        design->family = replace ? substitute : QString::fromLatin1(design->name);
+    }
 }
 
 QFont Verdana(qreal points, bool bold, bool underline)
 {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(verdana.family);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);
@@ -67,7 +88,7 @@ QFont Verdana(qreal points, bool bold, bool underline)
 
 QFont MsSansSerif(qreal points)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(msSansSerif.family);
     font.setPointSizeF(points);
     // Set explicitly so a bold frame's weight is not inherited.
     font.setBold(false);
@@ -198,20 +219,25 @@ namespace {
 // The sizes drawn from the SVG at build time (see src/CMakeLists.txt).
 constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128};
 
-// The drawing of one size: raw premultiplied ARGB32 pixels, used in place in the resources.
+// The drawing of one size.
 QImage ReadIconImage(int size)
 {
-    const QResource resource(QStringLiteral(":/icons/%1.argb").arg(size));
-    const QByteArray pixels = resource.uncompressedData();
-    if (pixels.size() != qsizetype{4} * size * size)
-        return {};
-    const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, qsizetype{4} * size,
-                       QImage::Format_ARGB32_Premultiplied);
-    // Uncompressed resource data lives as long as the program; anything else is copied out.
-    return resource.compressionAlgorithm() == QResource::NoCompression ? image : image.copy();
+    return ReadRawPixels(QStringLiteral(":/icons/%1.argb").arg(size), QSize(size, size));
 }
 
 }  // namespace
+
+QImage ReadRawPixels(const QString& resource, const QSize& size)
+{
+    const QResource pixels(resource);
+    const QByteArray data = pixels.uncompressedData();
+    if (data.size() != qsizetype{4} * size.width() * size.height())
+        return {};
+    const QImage image(reinterpret_cast<const uchar*>(data.constData()), size.width(), size.height(),
+                       qsizetype{4} * size.width(), QImage::Format_ARGB32_Premultiplied);
+    // Uncompressed resource data lives as long as the program; anything else is copied out.
+    return pixels.compressionAlgorithm() == QResource::NoCompression ? image : image.copy();
+}
 
 QPixmap ProgramPixmap(int size, qreal devicePixelRatio)
 {

@@ -112,6 +112,9 @@ void StyleNavyFrame(QGroupBox* frame);
 void NameWindow(QWidget* window, const QString& objectName);
 
 QIcon ProgramIcon();
+// An image written at build time as raw premultiplied ARGB32 pixels (see src/CMakeLists.txt),
+// used in place; null unless the resource holds an image of the given size.
+QImage ReadRawPixels(const QString& resource, const QSize& size);
 // The icon for a picture box of size x size logical pixels, drawn for the given scale.
 QPixmap ProgramPixmap(int size, qreal devicePixelRatio = 1.0);
 
