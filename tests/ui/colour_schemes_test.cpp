@@ -60,7 +60,8 @@ std::optional<QString> SwapText(QWidget* widget, const QString& text)
         list->setItemText(list->currentIndex(), text);
     } else if (auto* frame = qobject_cast<QGroupBox*>(widget); frame != nullptr && !frame->title().isEmpty()) {
         old = frame->title();
-        frame->setTitle(text);
+        // A frame without a title draws its line higher: a space keeps it where it is.
+        frame->setTitle(text.isEmpty() ? QStringLiteral(" ") : text);
     } else {
         return std::nullopt;
     }
@@ -68,12 +69,12 @@ std::optional<QString> SwapText(QWidget* widget, const QString& text)
 }
 
 // The contrast of one widget's text in its window's painting. Its text pixels are those that
-// change when the text gives way to a blank; its colour is the one of them farthest from what
+// change when the text goes; its colour is the one of them farthest from what
 // lies behind it. A text that changes no pixel is invisible: 1. Nullopt for a widget without text.
 std::optional<double> TextContrast(QWidget* window, QWidget* widget, QString* text)
 {
     const QRect area = widget->visibleRegion().boundingRect().translated(widget->mapTo(window, QPoint(0, 0)));
-    const std::optional<QString> own = SwapText(widget, QStringLiteral(" "));
+    const std::optional<QString> own = SwapText(widget, QString());
     if (!own)
         return std::nullopt;
     *text = own->trimmed().isEmpty() ? QStringLiteral("Sample Ag") : *own;
