@@ -168,7 +168,13 @@ public:
         return false;
     }
 
-    static void Apply(QWidget* widget) { widget->setPalette(QApplication::palette(widget)); }
+    static void Apply(QWidget* widget)
+    {
+        // Every role marked as the widget's own: a role left unmarked would come from the parent.
+        QPalette desktop = QApplication::palette(widget);
+        desktop.setResolveMask(~QPalette::ResolveMask{0});
+        widget->setPalette(desktop);
+    }
 };
 
 }  // namespace

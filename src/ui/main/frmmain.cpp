@@ -38,6 +38,10 @@ QLineEdit* MakeNameBox(QWidget* parent, const QString& accessibleName)
     box->setFont(Verdana(8.25));
     box->setAccessibleName(accessibleName);
     LiftLengthLimit(box);
+    // The window's colours, set on the box itself too: the Windows style fills a text box with
+    // its own base colour only, else with the theme's white, under the window's white text.
+    PaintColours(box, kHouseBlue, kWhite);
+    box->setAutoFillBackground(false);
     return box;
 }
 
