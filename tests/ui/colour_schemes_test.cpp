@@ -160,10 +160,10 @@ TEST_F(ColourSchemes, every_text_of_every_window_reads_under_each_scheme_built_u
                 ExpectReadable(window, where.c_str());
         }
         // A message box, as the program shows them, read while it is open.
-        QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [scheme = builtName] {
             QWidget* box = QApplication::activeModalWidget();
             ASSERT_NE(box, nullptr);
-            ExpectReadable(box, builtName);
+            ExpectReadable(box, scheme);
             box->close();
         });
         platform::QtMessageBox().show(
