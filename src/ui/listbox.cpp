@@ -1,15 +1,17 @@
 #include "ui/listbox.h"
 
 #include <QAbstractItemView>
+#include <QEvent>
 
 #include "ui/leanstyle.h"
 #include "ui/look.h"
 
 namespace ui {
+namespace {
 
-ListBox::ListBox(QWidget* parent) : QComboBox(parent)
+// Only the roles set here are the list's own; the others follow the desktop.
+QPalette HousePalette()
 {
-    // Only the roles set here are the list's own; the others follow the desktop.
     QPalette house;
     for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
         house.setColor(role, kHouseBlue);
@@ -17,10 +19,35 @@ ListBox::ListBox(QWidget* parent) : QComboBox(parent)
         house.setColor(role, kWhite);
     // The edge of the focused list and the picked entry of the open one.
     house.setColor(QPalette::Highlight, kNavy);
-    setPalette(house);
-    // The open list is the platform's menu-like list: it takes the menu's colours but for these.
-    view()->setPalette(house);
+    return house;
+}
+
+}  // namespace
+
+ListBox::ListBox(QWidget* parent) : QComboBox(parent)
+{
+    setPalette(HousePalette());
     WearHouseFace(this);
+}
+
+void ListBox::showPopup()
+{
+    if (!m_opened) {
+        m_opened = true;
+        // The open list takes the list's font as it is made. It is the platform's menu-like
+        // list, in the menu's colours but for these.
+        view()->setPalette(HousePalette());
+    }
+    QComboBox::showPopup();
+}
+
+void ListBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange && !m_opened) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
 }
 
 }  // namespace ui

@@ -82,6 +82,8 @@ TEST_F(AppFixture, birth_date_lists_and_their_open_drop_downs_wear_the_house_col
         const QImage open = list->view()->grab().toImage();
         EXPECT_GT(ShareOf(open, ui::kHouseBlue), 0.5) << "open list background";
         EXPECT_GT(ShareOf(open, ui::kWhite), 0.001) << "open list text";
+        // Made at the first opening, the open list still has the list's font.
+        EXPECT_EQ(list->view()->font(), list->font());
         list->hidePopup();
     }
 }
