@@ -44,6 +44,7 @@ void ListBox::showPopup()
 void ListBox::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange && !m_opened) {
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call): the list's own handling makes the popup.
         QWidget::changeEvent(event);
         return;
     }
