@@ -57,6 +57,8 @@ private:
 
 constexpr int kGroupBoxTopMargin = 3;
 constexpr QMargins kGroupBoxFrameBorder{6, 6, 6, 6};
+// The frame image's size, as src/CMakeLists.txt has render_icon check it at build time.
+constexpr QSize kGroupBoxFrameSize{98, 38};
 
 const char* const kHouseFaceProperty = "houseFace";
 constexpr int kButtonEdge = 2;
@@ -238,7 +240,8 @@ void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         return QProxyStyle::drawPrimitive(element, option, painter, widget);
     if (!m_groupBoxFrameRead) {
         m_groupBoxFrameRead = true;
-        m_groupBoxFrame = QPixmap::fromImage(ReadRawPixels(QStringLiteral(":/styles/fusion_groupbox.argb"), {98, 38}));
+        m_groupBoxFrame =
+            QPixmap::fromImage(ReadRawPixels(QStringLiteral(":/styles/fusion_groupbox.argb"), kGroupBoxFrameSize));
     }
     if (m_groupBoxFrame.isNull())
         return QProxyStyle::drawPrimitive(element, option, painter, widget);

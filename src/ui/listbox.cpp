@@ -13,12 +13,10 @@ namespace {
 QPalette HousePalette()
 {
     QPalette house;
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        house.setColor(role, kHouseBlue);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
-        house.setColor(role, kWhite);
+    SetColourPairs(house, kHouseBlue, kWhite);
     // The edge of the focused list and the picked entry of the open one.
     house.setColor(QPalette::Highlight, kNavy);
+    house.setColor(QPalette::HighlightedText, kWhite);
     return house;
 }
 

@@ -126,13 +126,18 @@ void ShrinkToFit(QWidget* widget, QFont font)
     }
 }
 
-void PaintColours(QWidget* widget, const QColor& background, const QColor& text)
+void SetColourPairs(QPalette& palette, const QColor& background, const QColor& text)
 {
-    QPalette palette = widget->palette();
     for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
         palette.setColor(role, background);
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(role, text);
+}
+
+void PaintColours(QWidget* widget, const QColor& background, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    SetColourPairs(palette, background, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

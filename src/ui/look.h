@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPalette>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -82,6 +83,8 @@ void ShrinkToFit(QWidget* widget, QFont font);
 
 // Colours come in pairs: a fixed background gets a fixed text colour and the other way round,
 // or the desktop's colour scheme may put its light text on our white, or our blue on its grey.
+// The three pairs of a palette (window, box, button) set to one background and one text colour.
+void SetColourPairs(QPalette& palette, const QColor& background, const QColor& text);
 // Background and text colour of a widget and of the frames, boxes and buttons inside it, with
 // the background filled.
 void PaintColours(QWidget* widget, const QColor& background, const QColor& text);

@@ -40,8 +40,9 @@ QLineEdit* MakeNameBox(QWidget* parent, const QString& accessibleName)
     LiftLengthLimit(box);
     // The window's colours, set on the box itself too: the Windows style fills a text box with
     // its own base colour only, else with the theme's white, under the window's white text.
-    PaintColours(box, kHouseBlue, kWhite);
-    box->setAutoFillBackground(false);
+    QPalette palette = box->palette();
+    SetColourPairs(palette, kHouseBlue, kWhite);
+    box->setPalette(palette);
     return box;
 }
 
