@@ -17,7 +17,7 @@
 #include "app/appwindows.h"
 #include "platform/qtservices.h"
 #include "shell/modhelp.h"
-#include "ui/look.h"
+#include "ui/fonts.h"
 #include "ui/main/frmmain.h"
 
 namespace {
@@ -59,9 +59,8 @@ private:
 struct Program {
     platform::QtServices services;
     shell::modHelp help{services.platform(), QStringLiteral("varodara-bench")};
-    ui::WindowRegistry registry;
-    ui::AppContext context{services.platform(), help, registry, [] {}};
-    app::AppWindows windows{context};
+    ui::AppContext context{services.platform(), help, [] {}};
+    ui::WindowRegistry& registry = context.windows;
     QWidget* main = nullptr;
 
     Program()

@@ -10,8 +10,9 @@
 #include "platform/qtservices.h"
 #include "shell/modhelp.h"
 #include "shell/program.h"
+#include "ui/fonts.h"
 #include "ui/leanstyle.h"
-#include "ui/look.h"
+#include "ui/programicon.h"
 
 int main(int argc, char** argv)
 {
@@ -37,12 +38,8 @@ int main(int argc, char** argv)
     platform::QtServices services;
     platform::Platform& platform = services.platform();
     shell::modHelp help(platform, QCoreApplication::applicationName());
-    ui::WindowRegistry registry;
-    shell::Program* program = nullptr;
-    ui::AppContext context{platform, help, registry, [&program] { program->EndProgram(); }};
-    app::AppWindows windows(context);
-    shell::Program started(platform, help, windows, [] { QCoreApplication::exit(0); });
-    program = &started;
+    app::Application application(platform, help, [] { QCoreApplication::exit(0); });
+    shell::Program& started = application.program();
     app::EndWithTheSession([&started] { started.EndProgram(); });
 
     started.StartProgram();

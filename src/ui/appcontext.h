@@ -1,6 +1,7 @@
 #pragma once
 // What every window of the program is built with: the platform services, the link and
-// reminder module, the window registry, and the one way to end the program.
+// reminder module, the one way to end the program, and the registry of windows, which builds
+// each window with this context.
 #include <functional>
 
 #include "platform/services.h"
@@ -12,8 +13,9 @@ namespace ui {
 struct AppContext {
     platform::Platform& platform;
     shell::modHelp& help;
-    WindowRegistry& windows;
     std::function<void()> EndProgram;
+    // Last: its windows go before the rest of the context they were built with.
+    WindowRegistry windows{*this};
 };
 
 }  // namespace ui

@@ -2,12 +2,29 @@
 // A window of the program: loaded once on first use, shown and hidden at will, and
 // unloaded (its unload behaviour run, then destroyed with everything typed into it).
 // The WindowRegistry owns loaded forms; a form's close box goes through the same unload.
+// Every form opens centred on its screen the first time it is shown, and passes a change of
+// the desktop's colour scheme on to its controls that follow the desktop.
 #include <QCloseEvent>
+#include <QShowEvent>
+#include <QString>
 #include <QWidget>
+
+#include "ui/colours.h"
+#include "version.h"
 
 namespace ui {
 
 class WindowRegistry;
+
+inline const QString kWindowCaption = QStringLiteral("OV Varodara Zevaz Adavuv v" VARODARA_VERSION);
+
+// Every window of the program: its design name, the program's caption and icon.
+void NameWindow(QWidget* window, const QString& objectName);
+void CenterOnScreen(QWidget* window);
+// Where a window of the given frame size goes in the screen's available area: centred, but on
+// an axis where it is larger than the area its top-left corner stays inside the area, so that
+// its caption and left edge stay on the screen.
+QPoint PlaceOnScreen(const QSize& frame, const QRect& available);
 
 class Form {
 public:
@@ -26,7 +43,7 @@ protected:
     WindowRegistry* m_registry = nullptr;
 };
 
-// Base for the concrete windows: routes the close box through the registry's unload.
+// Base for the concrete windows.
 template <typename QtBase>
 class FormWindow : public QtBase, public Form {
 public:
@@ -34,14 +51,38 @@ public:
     QWidget* widget() override { return this; }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool m_placed = false;
 };
+
+template <typename QtBase>
+bool FormWindow<QtBase>::event(QEvent* event)
+{
+    const bool handled = QtBase::event(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        FollowDesktopAgain(this);
+    return handled;
+}
 
 template <typename QtBase>
 void FormWindow<QtBase>::closeEvent(QCloseEvent* event)
 {
     event->accept();
     unloadThroughRegistry();
+}
+
+template <typename QtBase>
+void FormWindow<QtBase>::showEvent(QShowEvent* event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        CenterOnScreen(this);
+    }
+    QtBase::showEvent(event);
 }
 
 }  // namespace ui

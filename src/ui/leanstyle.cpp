@@ -11,7 +11,9 @@
 #include <functional>
 #include <optional>
 
-#include "ui/look.h"
+#include "ui/housebutton.h"
+#include "ui/listbox.h"
+#include "ui/rawpixels.h"
 
 namespace ui {
 namespace {
@@ -60,7 +62,6 @@ constexpr QMargins kGroupBoxFrameBorder{6, 6, 6, 6};
 // The frame image's size, as src/CMakeLists.txt has render_icon check it at build time.
 constexpr QSize kGroupBoxFrameSize{98, 38};
 
-const char* const kHouseFaceProperty = "houseFace";
 constexpr int kButtonEdge = 2;
 constexpr int kListEdge = 1;
 constexpr int kListPadding = 4;
@@ -163,14 +164,9 @@ void DrawHouseListText(const QStyle* style, const QStyleOptionComboBox& list, QP
 
 }  // namespace
 
-void WearHouseFace(QWidget* widget)
+bool IsHouseControl(const QWidget* widget)
 {
-    widget->setProperty(kHouseFaceProperty, true);
-}
-
-bool WearsHouseFace(const QWidget* widget)
-{
-    return widget != nullptr && widget->property(kHouseFaceProperty).toBool();
+    return qobject_cast<const HouseButton*>(widget) != nullptr || qobject_cast<const ListBox*>(widget) != nullptr;
 }
 
 QIcon LeanStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
@@ -191,7 +187,7 @@ QIcon LeanStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, c
 void LeanStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                             const QWidget* widget) const
 {
-    if (WearsHouseFace(widget)) {
+    if (IsHouseControl(widget)) {
         if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
             button != nullptr && element == CE_PushButton)
             return DrawHouseButton(this, *button, painter, widget);
@@ -206,7 +202,7 @@ void LeanStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
                                    const QWidget* widget) const
 {
     if (const auto* list = qstyleoption_cast<const QStyleOptionComboBox*>(option);
-        list != nullptr && control == CC_ComboBox && WearsHouseFace(widget))
+        list != nullptr && control == CC_ComboBox && IsHouseControl(widget))
         return DrawHouseList(this, *list, painter, widget);
     QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
@@ -214,7 +210,7 @@ void LeanStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
 QRect LeanStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl subControl,
                                 const QWidget* widget) const
 {
-    if (control == CC_ComboBox && WearsHouseFace(widget)) {
+    if (control == CC_ComboBox && IsHouseControl(widget)) {
         const QRect inside = option->rect.adjusted(kListEdge, kListEdge, -kListEdge, -kListEdge);
         switch (subControl) {
         case SC_ComboBoxFrame:

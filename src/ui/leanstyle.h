@@ -2,10 +2,11 @@
 // The platform's own style, with the house's buttons and drop-down lists drawn in its own
 // "graphical" look, and without the two image reads the platform style makes on every start.
 //
-// House buttons and lists look the same on every platform style: a flat face with a two-pixel
-// raised edge (buttons) or a one-pixel line (lists), all in the colours of the widget's
-// palette: the face is Button, its text and the list's arrow ButtonText, the edges shades of
-// the face, and the edge of a focused list Highlight. The open list takes the list's palette.
+// House buttons and lists (HouseButton, ListBox) look the same on every platform style: a flat
+// face with a two-pixel raised edge (buttons, sunken while held down) or a one-pixel line
+// (lists), all in the colours of the widget's palette: the face is Button, its text and the
+// list's arrow ButtonText, the edges shades of the face, and the edge of a focused list
+// Highlight. The style only draws; the controls choose their colours (colours.h).
 //
 // Drawn here rather than by style sheets: a style sheet puts a style of its own between the
 // widget and the palette, so the widget no longer follows it, and costs start-up time.
@@ -22,9 +23,8 @@
 
 namespace ui {
 
-// Marks a push button or a drop-down list as one that LeanStyle draws in the house look.
-void WearHouseFace(QWidget* widget);
-bool WearsHouseFace(const QWidget* widget);
+// A house button or list, which LeanStyle draws in the house look.
+bool IsHouseControl(const QWidget* widget);
 
 class LeanStyle : public QProxyStyle {
 public:

@@ -3,29 +3,23 @@
 #include <QAbstractItemView>
 #include <QEvent>
 
-#include "ui/leanstyle.h"
-#include "ui/look.h"
+#include "ui/colours.h"
 
 namespace ui {
 namespace {
 
 // Only the roles set here are the list's own; the others follow the desktop.
-QPalette HousePalette()
+void WearListColours(QWidget* list)
 {
-    QPalette house;
-    SetColourPairs(house, kHouseBlue, kWhite);
-    // The edge of the focused list and the picked entry of the open one.
-    house.setColor(QPalette::Highlight, kNavy);
-    house.setColor(QPalette::HighlightedText, kWhite);
-    return house;
+    Wear(list, kHouse, Backdrop::AsDrawn);
+    WearPicked(list, kPicked);
 }
 
 }  // namespace
 
 ListBox::ListBox(QWidget* parent) : QComboBox(parent)
 {
-    setPalette(HousePalette());
-    WearHouseFace(this);
+    WearListColours(this);
 }
 
 void ListBox::showPopup()
@@ -34,7 +28,7 @@ void ListBox::showPopup()
         m_opened = true;
         // The open list takes the list's font as it is made. It is the platform's menu-like
         // list, in the menu's colours but for these.
-        view()->setPalette(HousePalette());
+        WearListColours(view());
     }
     QComboBox::showPopup();
 }

@@ -3,8 +3,11 @@
 #include <QFrame>
 
 #include "shell/modhelp.h"
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/frames.h"
 #include "ui/linklabel.h"
-#include "ui/look.h"
+#include "ui/twips.h"
 
 namespace ui {
 namespace {
@@ -31,7 +34,7 @@ LinkLabel* MakeOfferLink(QFrame* frame, const QString& text, const char* objectN
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     link->setWordWrap(true);
     link->setTextFormat(Qt::PlainText);
-    PaintColours(link, kButtonFace, kLinkBlue);
+    Wear(link, kOfferLink);
     return link;
 }
 
@@ -52,8 +55,7 @@ LinkLabel* BuildForumStrip(QWidget* window, shell::modHelp& help, const StripPla
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     link->setWordWrap(true);
     link->setTextFormat(Qt::PlainText);
-    link->setAutoFillBackground(false);
-    SetTextColour(link, kWhite);
+    Wear(link, kHouse, Backdrop::AsDrawn);
     QObject::connect(link, &LinkLabel::clicked, link, [&help] { help.OpenHomePage(); });
     return link;
 }

@@ -1,17 +1,10 @@
 #include "ui/windowregistry.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 Q_LOGGING_CATEGORY(lcUi, "varodara.ui")
 
 namespace ui {
-
-void Form::unloadThroughRegistry()
-{
-    if (m_registry != nullptr)
-        m_registry->unload(*this);
-}
 
 WindowRegistry::~WindowRegistry()
 {
@@ -26,25 +19,11 @@ WindowRegistry::~WindowRegistry()
     }
 }
 
-Form* WindowRegistry::findForm(std::type_index type) const
+void WindowRegistry::adopt(Form& form)
 {
-    const auto it =
-        std::find_if(m_loaded.begin(), m_loaded.end(), [&](const Entry& e) { return e.type == type && e.widget; });
-    return it == m_loaded.end() ? nullptr : it->form;
-}
-
-Form& WindowRegistry::loadForm(std::type_index type)
-{
-    if (Form* form = findForm(type))
-        return *form;
-    const auto maker = m_makers.find(type);
-    if (maker == m_makers.end())
-        throw std::logic_error("WindowRegistry: no way to build this window");
-    Form* form = maker->second();
-    form->m_registry = this;
-    m_loaded.push_back({type, form->widget(), form});
-    form->Form_Load();
-    return *form;
+    form.m_registry = this;
+    m_loaded.push_back({form.widget(), &form});
+    form.Form_Load();
 }
 
 void WindowRegistry::unload(Form& form)

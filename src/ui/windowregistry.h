@@ -1,10 +1,8 @@
 #pragma once
 // Owns the loaded windows: each exists at most once, is created on first use (load, or show
 // of a window that is not loaded), keeps its inputs while hidden, and is destroyed on unload.
+// A window of type F is built as F(context), with the context that holds this registry.
 #include <QPointer>
-#include <functional>
-#include <typeindex>
-#include <unordered_map>
 #include <vector>
 
 #include "shell/ignoringerrors.h"
@@ -15,30 +13,35 @@ Q_DECLARE_LOGGING_CATEGORY(lcUi)
 
 namespace ui {
 
+struct AppContext;
+
 class WindowRegistry {
 public:
-    WindowRegistry() = default;
+    explicit WindowRegistry(AppContext& context) : m_context(context) {}
     WindowRegistry(const WindowRegistry&) = delete;
     WindowRegistry& operator=(const WindowRegistry&) = delete;
     ~WindowRegistry();
 
-    // How a window of type F is built; set once per type before its first load.
-    template <typename F>
-    void define(std::function<F*()> make)
-    {
-        m_makers[typeid(F)] = [make = std::move(make)]() -> Form* { return make(); };
-    }
-
+    // The loaded window of type F (also while it unloads), if any. There is one window of
+    // each type, so its type finds it.
     template <typename F>
     F* find() const
     {
-        return dynamic_cast<F*>(findForm(typeid(F)));
+        for (const Entry& entry : m_loaded) {
+            if (auto* found = dynamic_cast<F*>(entry.form); found != nullptr && entry.widget)
+                return found;
+        }
+        return nullptr;
     }
 
     template <typename F>
     F& load()
     {
-        return dynamic_cast<F&>(loadForm(typeid(F)));
+        if (F* form = find<F>())
+            return *form;
+        auto* form = new F(m_context);
+        adopt(*form);
+        return *form;
     }
 
     // Modeless show; loads the window first when it is not loaded.
@@ -76,16 +79,15 @@ public:
 
 private:
     struct Entry {
-        std::type_index type;
         QPointer<QWidget> widget;
         Form* form;
         bool unloading = false;
     };
 
-    Form* findForm(std::type_index type) const;
-    Form& loadForm(std::type_index type);
+    // Takes a newly built window and runs its Form_Load.
+    void adopt(Form& form);
 
-    std::unordered_map<std::type_index, std::function<Form*()>> m_makers;
+    AppContext& m_context;
     std::vector<Entry> m_loaded;  // in load order
 };
 

@@ -4,8 +4,8 @@
 
 #include <QApplication>
 
+#include "ui/fonts.h"
 #include "ui/leanstyle.h"
-#include "ui/look.h"
 
 int main(int argc, char** argv)
 {

@@ -8,7 +8,8 @@
 #include <functional>
 
 #include "appfixture.h"
-#include "ui/look.h"
+#include "ui/programicon.h"
+#include "ui/twips.h"
 
 namespace {
 

@@ -50,15 +50,15 @@ protected:
 
     fakes::FakePlatform fake;
     shell::modHelp help{fake.platform, QStringLiteral("varodara-test")};
-    ui::WindowRegistry registry;
     int endProgramCalls = 0;
     std::unique_ptr<shell::Program> program;
-    ui::AppContext context{fake.platform, help, registry, [this] {
+    ui::AppContext context{fake.platform, help, [this] {
                                ++endProgramCalls;
                                if (program)
                                    program->EndProgram();
                            }};
-    app::AppWindows windows{context};
+    ui::WindowRegistry& registry = context.windows;
+    app::AppWindows windows{registry};
     int eventLoopEnds = 0;
 
     // Call from a test to have EndProgram really unload the windows (as in the program).

@@ -9,7 +9,7 @@
 #include <QSignalSpy>
 
 #include "appfixture.h"
-#include "ui/look.h"
+#include "ui/form.h"
 #include "ui/main/frmmain.h"
 #include "ui/promo/frmexitscreen.h"
 #include "ui/result/frmpersonalmonth.h"

@@ -11,8 +11,8 @@
 #include <cmath>
 
 #include "appfixture.h"
-#include "ui/look.h"
 #include "ui/main/frmmain.h"
+#include "ui/twips.h"
 
 namespace {
 

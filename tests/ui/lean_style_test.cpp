@@ -9,8 +9,8 @@
 #include <QStyleFactory>
 
 #include "appfixture.h"
-#include "ui/look.h"
 #include "ui/main/frmmain.h"
+#include "ui/programicon.h"
 #include "ui/promo/frmabout.h"
 #include "ui/promo/frmexitscreen.h"
 #include "ui/result/frmpersonalmonth.h"
@@ -44,7 +44,7 @@ protected:
             Painted& one = painted.emplace_back(Painted{window->grab().toImage(), {}});
             QPainter blank(&one.window);
             for (QWidget* widget : window->findChildren<QWidget*>()) {
-                if (!ui::WearsHouseFace(widget))
+                if (!ui::IsHouseControl(widget))
                     continue;
                 one.houseFaces.push_back(widget->grab().toImage());
                 blank.fillRect(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()), Qt::black);

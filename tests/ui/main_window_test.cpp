@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "main_fixture.h"
-#include "ui/look.h"
+#include "ui/twips.h"
 
 namespace {
 

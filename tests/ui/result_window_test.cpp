@@ -9,9 +9,9 @@
 #include <QSignalSpy>
 
 #include "appfixture.h"
-#include "ui/look.h"
 #include "ui/main/frmmain.h"
 #include "ui/promo/frmexitscreen.h"
+#include "ui/twips.h"
 
 namespace {
 

@@ -10,18 +10,23 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <limits>
 #include <string>
 #include <utility>
 
 #include "core/numerology.h"
 #include "core/validation.h"
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/frames.h"
+#include "ui/housebutton.h"
 #include "ui/listbox.h"
-#include "ui/look.h"
 #include "ui/main/mainmenus.h"
 #include "ui/promo/frmabout.h"
 #include "ui/promo/frmexitscreen.h"
 #include "ui/promotexts.h"
 #include "ui/result/frmpersonalmonth.h"
+#include "ui/twips.h"
 
 namespace ui {
 namespace {
@@ -37,12 +42,9 @@ QLineEdit* MakeNameBox(QWidget* parent, const QString& accessibleName)
     auto* box = new QLineEdit(parent);
     box->setFont(Verdana(8.25));
     box->setAccessibleName(accessibleName);
-    LiftLengthLimit(box);
-    // The window's colours, set on the box itself too: the Windows style fills a text box with
-    // its own base colour only, else with the theme's white, under the window's white text.
-    QPalette palette = box->palette();
-    SetColourPairs(palette, kHouseBlue, kWhite);
-    box->setPalette(palette);
+    // Text of any length (Qt stops at 32767 characters by default).
+    box->setMaxLength(std::numeric_limits<int>::max());
+    Wear(box, kHouse, Backdrop::AsDrawn);
     return box;
 }
 
@@ -50,6 +52,7 @@ QLabel* MakeCaption(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setFont(MsSansSerif(8.25));
+    Wear(label, kHouse, Backdrop::AsDrawn);
     return label;
 }
 
@@ -69,11 +72,8 @@ QComboBox* MakeList(QWidget* parent, const QString& accessibleName)
 
 QPushButton* MakeButton(const QString& caption, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new HouseButton(caption, parent);
     button->setFont(Verdana(8.25));
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    StyleButton(button, kHouseBlue);
-    ClickOnEnter(button);
     return button;
 }
 
@@ -101,7 +101,7 @@ void frmMain::buildControls()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFont(Verdana(8.25));
-    PaintColours(client, kHouseBlue, kWhite);
+    Wear(client, kHouse);
     SetClientSizeTwips(client, kClientWidth, kClientHeight);
     setCentralWidget(client);
 
@@ -110,6 +110,7 @@ void frmMain::buildControls()
     auto* detailsFrame =
         Place(new QGroupBox(tr("Please Fill In The Below Details:"), client), "fraName", 80, 720, 6255, 1605);
     detailsFrame->setFont(Verdana(8.25, true));
+    Wear(detailsFrame, kHouse);
     // The caption labels size themselves to their text; only their place is fixed.
     for (QLabel* caption : {Place(MakeCaption(tr("First Name"), detailsFrame), "Label1", 120, 240, 750, 195),
                             Place(MakeCaption(tr("Middle Name"), detailsFrame), "Label4", 2160, 240, 1095, 195),
@@ -275,7 +276,6 @@ void frmMain::showEvent(QShowEvent* event)
 {
     if (!m_shownBefore) {
         m_shownBefore = true;
-        CenterOnScreen(this);
         m_txtFirstName->setFocus();
     }
     FormWindow<QMainWindow>::showEvent(event);

@@ -9,8 +9,12 @@
 #include <algorithm>
 
 #include "shell/modhelp.h"
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/housebutton.h"
 #include "ui/linklabel.h"
-#include "ui/look.h"
+#include "ui/programicon.h"
+#include "ui/twips.h"
 
 namespace ui {
 namespace {
@@ -39,6 +43,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     label->setWordWrap(true);
     label->setFont(font);
     label->setAccessibleName(text);
+    Wear(label, kHouse, Backdrop::AsDrawn);
     return label;
 }
 
@@ -50,6 +55,7 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, int 
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setFont(Verdana(8.25, false, true));
+    Wear(label, kHouse, Backdrop::AsDrawn);
     const QRect box = TwipsRect(left, top, width, 0);
     label->move(box.topLeft());
     label->adjustSize();
@@ -67,7 +73,7 @@ frmAbout::frmAbout(AppContext& context)
 {
     NameWindow(this, QStringLiteral("frmAbout"));
     setFont(Verdana(8.25));
-    PaintColours(this, kHouseBlue, kWhite);
+    Wear(this, kHouse);
     SetClientSizeTwips(this, 6825, 3720);
 
     auto* programIcon = new QLabel(this);
@@ -77,12 +83,7 @@ frmAbout::frmAbout(AppContext& context)
     programIcon->move(TwipsRect(120, 120, 0, 0).topLeft());
     programIcon->adjustSize();
 
-    auto* cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(tr("OK"));
-    PlaceTwips(cmdOK, 5400, 3240, 1260, 345);
-    StyleButton(cmdOK, kHouseBlue);
-    cmdOK->setAutoDefault(true);
+    auto* cmdOK = Place(new HouseButton(tr("OK"), this), "cmdOK", 5400, 3240, 1260, 345);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -90,7 +91,7 @@ frmAbout::frmAbout(AppContext& context)
     separatorLine->setObjectName(QStringLiteral("Line1"));
     separatorLine->setAccessibleName(tr("Separator"));
     separatorLine->setFrameShape(QFrame::NoFrame);
-    PaintColours(separatorLine, kWhite, kWhite);
+    Wear(separatorLine, kWhiteLine);
     separatorLine->setGeometry(Twips(-60), Twips(3150), Twips(6840 + 60), 2);
 
     MakeLabel(this, "Label1", kDescription + QStringLiteral("  ") + RightsNotice(), Verdana(8.25))
@@ -128,10 +129,6 @@ void frmAbout::showEvent(QShowEvent* event)
     QWidget* opener = QApplication::activeWindow();
     if (opener != nullptr && opener != this && windowHandle() != nullptr)
         windowHandle()->setTransientParent(opener->windowHandle());
-    if (!m_centred) {
-        CenterOnScreen(this);
-        m_centred = true;
-    }
     FormWindow<QDialog>::showEvent(event);
 }
 

@@ -20,7 +20,6 @@ protected:
 
 private:
     AppContext& m_context;
-    bool m_centred = false;
 };
 
 }  // namespace ui

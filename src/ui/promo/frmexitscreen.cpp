@@ -6,9 +6,13 @@
 #include <QPushButton>
 
 #include "shell/modhelp.h"
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/frames.h"
 #include "ui/linklabel.h"
-#include "ui/look.h"
+#include "ui/programicon.h"
 #include "ui/promo/referafriendbox.h"
+#include "ui/twips.h"
 
 namespace ui {
 namespace {
@@ -70,8 +74,7 @@ frmExitScreen::frmExitScreen(AppContext& context)
 {
     // Topmost from construction: changing window flags later would hide a shown window.
     NameWindow(this, QStringLiteral("frmExitScreen"));
-    // The design's white, and the default text colour of a light desktop on it.
-    PaintWindowColours(this, kWhite, kBlack);
+    Wear(this, kExitScreen);
     SetClientSizeTwips(this, 11115, 4725);
 
     buildControls();
@@ -88,26 +91,31 @@ void frmExitScreen::buildControls()
 
     auto* title = Place(new QLabel(kWindowCaption, this), "Label1", 1080, 240, 5475, 435);
     title->setAccessibleName(kWindowCaption);
+    Wear(title, kExitScreen, Backdrop::AsDrawn);
     ShrinkToFit(title, MsSansSerif(18));
 
     m_promotionalLine = Place(new QLabel(this), "Label2", 120, 840, 6975, 1095);
     m_promotionalLine->setWordWrap(true);
     m_promotionalLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_promotionalLine->setFont(Verdana(9.75, true));
+    Wear(m_promotionalLine, kExitScreen, Backdrop::AsDrawn);
 
     const QString visitCaption =
         QStringLiteral("Click Here To Visit ") + shell::SiteHost(shell::Site::Main) + QStringLiteral(" Now");
     m_visitSiteCheck = Place(new QCheckBox(visitCaption, this), "Check1", 30, 2040, 7185, 555);
     m_visitSiteCheck->setAccessibleName(visitCaption);
     m_visitSiteCheck->setCursor(Qt::PointingHandCursor);
-    SetTextColour(m_visitSiteCheck, kCheckBlue);
+    Wear(m_visitSiteCheck, kVisitCheck, Backdrop::AsDrawn);
     ShrinkToFit(m_visitSiteCheck, Verdana(14.25));
     connect(m_visitSiteCheck, &QCheckBox::clicked, this, &frmExitScreen::visitSiteCheck_Click);
 
     m_cmdClose = Place(new QPushButton(tr("E&xit"), this), "cmdClose", 6000, 2760, 1245, 375);
     m_cmdClose->setAccessibleName(tr("Exit"));
+    FollowDesktop(m_cmdClose);
     ShrinkToFit(m_cmdClose, DefaultControlFont());
-    ClickOnEnter(m_cmdClose);
+    // Enter on it clicks it, as on the desktop; outside a dialog only an auto-default button
+    // takes Enter.
+    m_cmdClose->setAutoDefault(true);
     connect(m_cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
 
     m_referFrame = Place(new ReferAFriendBox(m_context.help, m_context.platform.messages, this), 120, 3240, 7065, 1455);
@@ -118,12 +126,12 @@ void frmExitScreen::buildControls()
     catalogue->setAccessibleName(kCatalogueText.simplified());
     catalogue->setWordWrap(true);
     catalogue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetTextColour(catalogue, kWhite);
+    Wear(catalogue, kNavyFrame, Backdrop::AsDrawn);
     ShrinkToFit(catalogue, Verdana(9));
 
     auto* lblGoToHome = Place(new LinkLabel(tr("Click Here To Visit Orvane Softwares"), catalogueFrame), "lblGoToHome",
                               75, 4250, 3585, 210);
-    SetTextColour(lblGoToHome, kYellow);
+    Wear(lblGoToHome, kGoToHome, Backdrop::AsDrawn);
     ShrinkToFit(lblGoToHome, Verdana(9, true, true));
     connect(lblGoToHome, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
 }
@@ -150,15 +158,6 @@ void frmExitScreen::Form_Load()
 void frmExitScreen::Form_Unload()
 {
     m_context.EndProgram();
-}
-
-void frmExitScreen::showEvent(QShowEvent* event)
-{
-    if (!m_placed) {
-        m_placed = true;
-        CenterOnScreen(this);
-    }
-    FormWindow<QWidget>::showEvent(event);
 }
 
 void frmExitScreen::visitSiteCheck_Click()

@@ -28,15 +28,11 @@ public:
     void lblGoToHome_Click();
     void cmdClose_Click();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void buildControls();
     void buildTabOrder();
 
     AppContext& m_context;
-    bool m_placed = false;
 
     QLabel* m_promotionalLine = nullptr;
     QCheckBox* m_visitSiteCheck = nullptr;

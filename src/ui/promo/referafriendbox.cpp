@@ -6,9 +6,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
+#include <limits>
 
 #include "platform/services.h"
-#include "ui/look.h"
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/frames.h"
+#include "ui/twips.h"
 
 namespace ui {
 namespace {
@@ -21,9 +25,10 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QString& placeho
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(placeholder);
     box->setFont(DefaultControlFont());
-    LiftLengthLimit(box);
+    // Text of any length (Qt stops at 32767 characters by default).
+    box->setMaxLength(std::numeric_limits<int>::max());
     // The frame's navy must not reach the box's own frame drawing.
-    FollowDesktopColours(box);
+    FollowDesktop(box);
     return box;
 }
 
@@ -75,10 +80,11 @@ ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxServi
     m_cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), this);
     m_cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     m_cmdSubmit->setAccessibleName(tr("Refer A Friend Now"));
-    FollowDesktopColours(m_cmdSubmit);
+    FollowDesktop(m_cmdSubmit);
     PlaceTwips(m_cmdSubmit, 1920, 1080, 3375, 285);
     ShrinkToFit(m_cmdSubmit, Verdana(8.25, true));
-    ClickOnEnter(m_cmdSubmit);
+    // Enter on it clicks it, as on the desktop.
+    m_cmdSubmit->setAutoDefault(true);
     connect(m_cmdSubmit, &QPushButton::clicked, this, &ReferAFriendBox::cmdSubmit_Click);
 
     // Lies below the frame's bottom edge, so it is out of sight; it still takes the focus in
@@ -88,7 +94,7 @@ ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxServi
     m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
     m_txtMessage->setAccessibleName(kMessagePlaceholder);
     m_txtMessage->setFont(DefaultControlFont());
-    FollowDesktopColours(m_txtMessage);
+    FollowDesktop(m_txtMessage);
     m_txtMessage->setPlainText(kMessagePlaceholder + QStringLiteral("\r\n"));
     m_txtMessage->setTabChangesFocus(true);
     m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

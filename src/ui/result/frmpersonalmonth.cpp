@@ -5,17 +5,20 @@
 #include <QTextCursor>
 
 #include "core/readings.h"
-#include "ui/look.h"
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/housebutton.h"
 #include "ui/main/frmmain.h"
 #include "ui/promo/frmexitscreen.h"
 #include "ui/promotexts.h"
+#include "ui/twips.h"
 
 namespace ui {
 frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
 {
     NameWindow(this, QStringLiteral("frmPersonalMonth"));
     setFont(Verdana(8.25));
-    PaintColours(this, kHouseBlue, kWhite);
+    Wear(this, kHouse);
     SetClientSizeTwips(this, 6375, 5220);
 
     BuildForumStrip(this, m_context.help, {60, 0, 6300, 120, 135});
@@ -30,19 +33,14 @@ frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
     m_txtDisplay->setTabChangesFocus(true);
     m_txtDisplay->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtDisplay->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    PaintColours(m_txtDisplay, kHouseBlue, kWhite);
+    Wear(m_txtDisplay, kHouse);
     // The mouse handlers watch the viewport, where the mouse events arrive; tracking makes
     // a plain pointer movement count too.
     m_txtDisplay->viewport()->setMouseTracking(true);
     m_txtDisplay->viewport()->installEventFilter(this);
     connect(m_txtDisplay, &QPlainTextEdit::textChanged, this, &frmPersonalMonth::txtDisplay_Change);
 
-    m_cmdback = new QPushButton(tr("&Back"), this);
-    m_cmdback->setObjectName(QStringLiteral("cmdback"));
-    m_cmdback->setAccessibleName(tr("Back"));
-    PlaceTwips(m_cmdback, 5250, 3780, 1095, 375);
-    StyleButton(m_cmdback, kHouseBlue);
-    ClickOnEnter(m_cmdback);
+    m_cmdback = Place(new HouseButton(tr("&Back"), this), "cmdback", 5250, 3780, 1095, 375);
     connect(m_cmdback, &QPushButton::clicked, this, &frmPersonalMonth::cmdback_Click);
 
     // The fully-branded offer, in front, is the one shown and clicked here.
@@ -118,15 +116,6 @@ bool frmPersonalMonth::eventFilter(QObject* watched, QEvent* event)
     }
     // The box still handles the event itself: selecting with the mouse keeps working.
     return FormWindow<QWidget>::eventFilter(watched, event);
-}
-
-void frmPersonalMonth::showEvent(QShowEvent* event)
-{
-    if (!m_centred) {
-        CenterOnScreen(this);
-        m_centred = true;
-    }
-    FormWindow<QWidget>::showEvent(event);
 }
 
 void ShowPersonalMonthResult(int number, frmPersonalMonth& form)

@@ -26,7 +26,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void txtDisplay_Change();
@@ -39,7 +38,6 @@ private:
     QPlainTextEdit* m_txtDisplay = nullptr;
     QPushButton* m_cmdback = nullptr;
     bool m_mousePressed = false;  // a release completes a click only after a press
-    bool m_centred = false;
 };
 
 // Writes the result text for number into the form's display box: four insertions at the
