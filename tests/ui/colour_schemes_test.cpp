@@ -1,16 +1,11 @@
 // Every text stays readable under the desktop's colour scheme, whichever it is and whenever it
 // changes: the contrast between each text and what is painted behind it, read from the pixels.
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 
 #include "appfixture.h"
+#include "painted.h"
 #include "platform/qtmessagebox.h"
 #include "ui/main/frmmain.h"
 #include "ui/promo/frmabout.h"
@@ -38,54 +33,17 @@ double Contrast(QRgb a, QRgb b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// Shows the given text in place of the widget's own and returns what it showed; nullopt for a
-// widget that shows no text of its own.
-std::optional<QString> SwapText(QWidget* widget, const QString& text)
-{
-    QString old;
-    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->pixmap().isNull()) {
-        old = label->text();
-        label->setText(text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        old = button->text();
-        button->setText(text);
-    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        old = line->text();
-        line->setText(text);
-    } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-        old = box->toPlainText();
-        box->setPlainText(text);
-    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-        old = list->currentText();
-        list->setItemText(list->currentIndex(), text);
-    } else if (auto* frame = qobject_cast<QGroupBox*>(widget); frame != nullptr && !frame->title().isEmpty()) {
-        old = frame->title();
-        // A frame without a title draws its line higher: a space keeps it where it is.
-        frame->setTitle(text.isEmpty() ? QStringLiteral(" ") : text);
-    } else {
-        return std::nullopt;
-    }
-    return old;
-}
-
-// The contrast of one widget's text in its window's painting. Its text pixels are those that
-// change when the text goes; its colour is the one of them farthest from what
-// lies behind it. A text that changes no pixel is invisible: 1. Nullopt for a widget without text.
+// The contrast of one widget's text in its window's painting: its colour is the one of its
+// pixels farthest from what lies behind it. A text that changes no pixel is invisible: 1.
+// Nullopt for a widget without text.
 std::optional<double> TextContrast(QWidget* window, QWidget* widget, QString* text)
 {
-    const QRect area = widget->visibleRegion().boundingRect().translated(widget->mapTo(window, QPoint(0, 0)));
-    const std::optional<QString> own = SwapText(widget, QString());
-    if (!own)
+    const std::optional<PaintedText> painted = PaintText(window, widget);
+    if (!painted)
         return std::nullopt;
-    *text = own->trimmed().isEmpty() ? QStringLiteral("Sample Ag") : *own;
-    const QImage behind = window->grab().toImage();
-    SwapText(widget, *text);
-    const QImage painted = window->grab().toImage();
-    SwapText(widget, *own);
+    *text = painted->text;
     double best = 1.0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            best = std::max(best, Contrast(painted.pixel(x, y), behind.pixel(x, y)));
+    painted->forEachTextPixel([&](QRgb pixel, QRgb behind) { best = std::max(best, Contrast(pixel, behind)); });
     return best;
 }
 
@@ -156,6 +114,8 @@ TEST_F(ColourSchemes, every_text_of_every_window_reads_under_each_scheme_built_u
         for (const auto& [name, scheme] : schemes) {
             const std::string where = std::string(name) + " (built under " + builtName + ")";
             QApplication::setPalette(scheme);
+            // Qt posts the change to the windows.
+            QCoreApplication::sendPostedEvents();
             for (QWidget* window : windows)
                 ExpectReadable(window, where.c_str());
         }
@@ -169,6 +129,43 @@ TEST_F(ColourSchemes, every_text_of_every_window_reads_under_each_scheme_built_u
         platform::QtMessageBox().show(
             {QStringLiteral("Email Address Cannot Contain Space"), platform::MessageIcon::Stop});
     }
+}
+
+// The controls the design leaves to the desktop show the desktop's colours, and its new ones
+// as soon as the scheme changes: the exit screen's text boxes and buttons, and a message box.
+TEST_F(ColourSchemes, controls_left_to_the_desktop_take_each_new_scheme_while_every_window_is_open)
+{
+    QWidget* exitScreen = openAll()[2];
+    const auto expectScheme = [exitScreen](const char* name, const QPalette& scheme) {
+        SCOPED_TRACE(name);
+        const QFont broad = BroadStrokes();
+        const auto textColour = [&](QWidget* window, QWidget* control, QPalette::ColorRole role) {
+            const std::optional<PaintedText> painted = PaintText(window, control, &broad);
+            ASSERT_TRUE(painted.has_value());
+            EXPECT_TRUE(painted->shows(scheme.color(role).rgb())) << control->objectName().toStdString() << " text";
+        };
+        for (const char* box : {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"}) {
+            EXPECT_EQ(ColourName(FaceColour(exitScreen, child(exitScreen, box))),
+                      ColourName(scheme.color(QPalette::Base).rgb()))
+                << box;
+            textColour(exitScreen, child(exitScreen, box), QPalette::Text);
+        }
+        for (const char* button : {"cmdClose", "cmdSubmit"})
+            textColour(exitScreen, child(exitScreen, button), QPalette::ButtonText);
+        QWidget* messageBox = QApplication::activeModalWidget();
+        ASSERT_NE(messageBox, nullptr);
+        EXPECT_EQ(ColourName(FaceColour(messageBox, messageBox)), ColourName(scheme.color(QPalette::Window).rgb()));
+        textColour(messageBox, child(messageBox, "qt_msgbox_label"), QPalette::WindowText);
+    };
+    QTimer::singleShot(0, [&] {
+        for (const auto& [name, scheme] : {std::pair{"dark", Dark()}, {"default", m_desktop}}) {
+            QApplication::setPalette(scheme);
+            QCoreApplication::sendPostedEvents();
+            expectScheme(name, scheme);
+        }
+        QApplication::activeModalWidget()->close();
+    });
+    platform::QtMessageBox().show({QStringLiteral("Email Address Cannot Contain Space"), platform::MessageIcon::Stop});
 }
 
 }  // namespace

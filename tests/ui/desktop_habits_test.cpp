@@ -1,9 +1,5 @@
-// What desktop users expect of every window: Enter on a focused button clicks it, the lists
-// wear the house colours, text boxes take text of any length, and a window larger than a
-// small screen keeps its caption and close box on it.
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QImage>
+// What desktop users expect of every window: Enter on a focused button clicks it, text boxes take text of any length,
+// and a window larger than a small screen keeps its caption and close box on it.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -15,21 +11,6 @@
 #include "ui/result/frmpersonalmonth.h"
 
 namespace {
-
-// The share of the image's pixels within a few steps of the colour on every channel.
-double ShareOf(const QImage& image, const QColor& colour)
-{
-    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
-    qsizetype near = 0;
-    for (int y = 0; y < pixels.height(); ++y) {
-        for (int x = 0; x < pixels.width(); ++x) {
-            const QColor c = pixels.pixelColor(x, y);
-            near += std::abs(c.red() - colour.red()) <= 8 && std::abs(c.green() - colour.green()) <= 8 &&
-                    std::abs(c.blue() - colour.blue()) <= 8;
-        }
-    }
-    return double(near) / double(pixels.width() * pixels.height());
-}
 
 TEST_F(AppFixture, return_and_keypad_enter_click_the_focused_button_and_only_the_button)
 {
@@ -64,28 +45,6 @@ TEST_F(AppFixture, return_and_keypad_enter_click_the_focused_button_and_only_the
     QTest::keyClick(firstName, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_TRUE(fake.messages.shown.empty());
     EXPECT_TRUE(main->isVisible());
-}
-
-TEST_F(AppFixture, birth_date_lists_and_their_open_drop_downs_wear_the_house_colours)
-{
-    QWidget* main = &registry.show<ui::frmMain>();
-    for (const char* name : {"cboMonth", "cboDate", "cboYear"}) {
-        SCOPED_TRACE(name);
-        auto* list = child<QComboBox>(main, name);
-        const QImage closed = list->grab().toImage();
-        EXPECT_GT(ShareOf(closed, ui::kHouseBlue), 0.5) << "background";
-        EXPECT_GT(ShareOf(closed, ui::kWhite), 0.01) << "white text";
-        // The drop-down button at the right holds nothing but its white arrow.
-        const QImage button = closed.copy(closed.width() - 14, 0, 14, closed.height());
-        EXPECT_GT(ShareOf(button, ui::kWhite), 0.02) << "white arrow";
-        list->showPopup();
-        const QImage open = list->view()->grab().toImage();
-        EXPECT_GT(ShareOf(open, ui::kHouseBlue), 0.5) << "open list background";
-        EXPECT_GT(ShareOf(open, ui::kWhite), 0.001) << "open list text";
-        // Made at the first opening, the open list still has the list's font.
-        EXPECT_EQ(list->view()->font(), list->font());
-        list->hidePopup();
-    }
 }
 
 TEST_F(AppFixture, name_and_referral_boxes_take_text_longer_than_qt_default_limit)
