@@ -5,7 +5,7 @@
 # exact reading in the result window; Back, File > Exit, and Exit on the exit screen ends it; a
 # second copy says "Application is already running" and ends; a link click reaches a recording
 # browser as one exact address; the setting in the registry; a silent uninstall leaves no file
-# and no Uninstall key. With SHOTS, a screenshot of every window goes there.
+# and no Uninstall key. With SHOTS, a picture of every window at 96 and at 144 dpi goes there.
 #   road.sh SOURCE_ROOT SETUP_EXE VERSION HELP_HOST [SHOTS]
 set -uo pipefail
 root="$1" setup="$2" version="$3" help_host="$4" shots="${5:-}"
@@ -105,12 +105,10 @@ if ! wait_for 60 has_window "$caption"; then
 fi
 main="$(window_named "$caption")"
 pass "main window \"$caption\""
-shot main
 xdotool windowfocus --sync "$main"
 xdotool type --delay 60 "john"
 keys "$main" Tab Tab
 xdotool type --delay 60 "smith"
-shot main-filled
 keys "$main" alt+n
 # The main window hides and the result window, of the same caption, shows.
 wait_for 15 eval '[ -n "$(other_window "$caption" "$main")" ] && ! xdotool search --onlyvisible --name "^$caption\$" | grep -qx "$main"'
@@ -120,7 +118,6 @@ if [ -z "$result" ]; then
   shot no-result
   exit 1
 fi
-shot result
 # The reading, copied from the box with the keyboard (a click would empty the clipboard).
 keys "$result" Tab ctrl+a ctrl+c
 sleep 0.5
@@ -155,7 +152,7 @@ fi
 QT_QPA_PLATFORM=windows "$run" "$exe" >"$scratch/second.log" 2>&1 &
 second=$!
 if wait_for 30 has_window "$title"; then
-  shot second-copy
+  shot 96-already-running
   box="$(window_named "$title")"
   keys "$box" Return
   if wait_for 15 eval "! kill -0 $second 2>/dev/null"; then
@@ -176,7 +173,6 @@ keys "$main" alt+f x
 wait_for 15 eval '! visible "$main" && [ -n "$(other_window "$caption" "$main")" ]' ||
   fail "File > Exit did not show the exit screen alone"
 exit_screen="$(other_window "$caption" "$main")"
-shot exit-screen
 keys "$exit_screen" alt+x
 if wait_for 20 eval "! kill -0 $first 2>/dev/null"; then
   pass "Back, File > Exit and the exit screen's Exit ended the program"
@@ -190,6 +186,46 @@ if registry 'HKCU\Software\varodara\Settings' | grep -q 'REG_SZ'; then
   pass "the setting is in HKCU\\Software\\varodara\\Settings"
 else
   fail "no setting under HKCU\\Software\\varodara\\Settings"
+fi
+
+# Pictures for a person to look at, at the design's 96 dpi and at 144: every window, walked
+# through as a user would. Wine takes a new dpi at its next start.
+pictures() {
+  local dpi="$1" program main_window about result_window exit_window
+  "$run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null
+  WINEPREFIX="$WINEPREFIX" wineserver -w 2>/dev/null
+  QT_QPA_PLATFORM=windows "$run" "$exe" >/dev/null 2>&1 &
+  program=$!
+  wait_for 60 has_window "$caption" || { fail "no main window at $dpi dpi"; return; }
+  main_window="$(window_named "$caption")"
+  shot "$dpi-main"
+  keys "$main_window" alt+h a
+  wait_for 15 eval '[ -n "$(other_window "$caption" "$main_window")" ]'
+  about="$(other_window "$caption" "$main_window")"
+  shot "$dpi-about"
+  [ -n "$about" ] && keys "$about" Escape
+  wait_for 15 eval '[ -z "$(other_window "$caption" "$main_window")" ]'
+  xdotool windowfocus --sync "$main_window"
+  xdotool type --delay 60 "john"
+  keys "$main_window" Tab Tab
+  xdotool type --delay 60 "smith"
+  keys "$main_window" alt+n
+  wait_for 15 eval '[ -n "$(other_window "$caption" "$main_window")" ]'
+  result_window="$(other_window "$caption" "$main_window")"
+  shot "$dpi-result"
+  [ -n "$result_window" ] && keys "$result_window" alt+b
+  wait_for 15 eval 'visible "$main_window"'
+  keys "$main_window" alt+f x
+  wait_for 15 eval '! visible "$main_window" && [ -n "$(other_window "$caption" "$main_window")" ]'
+  exit_window="$(other_window "$caption" "$main_window")"
+  shot "$dpi-exit-screen"
+  [ -n "$exit_window" ] && keys "$exit_window" alt+x
+  wait_for 20 eval "! kill -0 $program 2>/dev/null" || { fail "the program did not end at $dpi dpi"; kill "$program"; }
+}
+if [ -n "$shots" ]; then
+  pictures 96
+  pictures 144
 fi
 
 # Uninstall, silently: every file and the Uninstall key go, the setting stays.
