@@ -169,6 +169,20 @@ bool IsHouseControl(const QWidget* widget)
     return qobject_cast<const HouseButton*>(widget) != nullptr || qobject_cast<const ListBox*>(widget) != nullptr;
 }
 
+namespace {
+
+// Whether the item view is the open list of a house list, which is the list's child.
+bool IsHouseOpenList(const QWidget* view)
+{
+    for (const QWidget* up = view; up != nullptr; up = up->parentWidget()) {
+        if (qobject_cast<const ListBox*>(up) != nullptr)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 QIcon LeanStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
 {
     if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
@@ -187,6 +201,11 @@ QIcon LeanStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, c
 void LeanStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                             const QWidget* widget) const
 {
+    // An entry of an open house list, where the platform style draws the entries as a view's:
+    // drawn plainly from the list's palette (the Windows style puts a shade of the list's own
+    // face in place of its Highlight).
+    if (element == CE_ItemViewItem && IsHouseOpenList(widget))
+        return QCommonStyle::drawControl(element, option, painter, widget);
     if (IsHouseControl(widget)) {
         if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
             button != nullptr && element == CE_PushButton)
@@ -231,6 +250,12 @@ QRect LeanStyle::subControlRect(ComplexControl control, const QStyleOptionComple
 void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const
 {
+    // The picked entry of an open house list, drawn as a view's entry: on the list's Highlight.
+    if (element == PE_PanelItemViewItem && IsHouseOpenList(widget)) {
+        if ((option->state & State_Selected) != 0)
+            painter->fillRect(option->rect, option->palette.color(QPalette::Highlight));
+        return;
+    }
     const bool fusion = baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
     if (element != PE_FrameGroupBox || !fusion)
         return QProxyStyle::drawPrimitive(element, option, painter, widget);

@@ -6,7 +6,8 @@
 // face with a two-pixel raised edge (buttons, sunken while held down) or a one-pixel line
 // (lists), all in the colours of the widget's palette: the face is Button, its text and the
 // list's arrow ButtonText, the edges shades of the face, and the edge of a focused list
-// Highlight. The style only draws; the controls choose their colours (colours.h).
+// Highlight, as is the picked entry of the open list. The style only draws; the controls choose
+// their colours (colours.h).
 //
 // Drawn here rather than by style sheets: a style sheet puts a style of its own between the
 // widget and the palette, so the widget no longer follows it, and costs start-up time.

@@ -2,6 +2,7 @@
 // is painted in the design's own RGB, under the platform style the program runs with (Fusion on
 // Linux, the Windows style under Wine); and the house buttons and lists keep their looks.
 #include <QAbstractItemView>
+#include <QPushButton>
 
 #include "appfixture.h"
 #include "painted.h"
