@@ -204,8 +204,10 @@ void LeanStyle::drawControl(ControlElement element, const QStyleOption* option, 
     // An entry of an open house list, where the platform style draws the entries as a view's:
     // drawn plainly from the list's palette (the Windows style puts a shade of the list's own
     // face in place of its Highlight).
-    if (element == CE_ItemViewItem && IsHouseOpenList(widget))
+    if (element == CE_ItemViewItem && IsHouseOpenList(widget)) {
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call): past the platform style, on purpose.
         return QCommonStyle::drawControl(element, option, painter, widget);
+    }
     if (IsHouseControl(widget)) {
         if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
             button != nullptr && element == CE_PushButton)
