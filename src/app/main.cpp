@@ -16,9 +16,12 @@
 
 int main(int argc, char** argv)
 {
-    app::UseParentConsole();
-    if (const std::optional<int> status = app::AnswerCommandLine(argc, argv))
-        return *status;
+    if (const std::optional<app::CommandLineAnswer> answer = app::AnswerCommandLine(argc, argv)) {
+        app::UseParentConsole();
+        std::fputs(answer->out.c_str(), stdout);
+        std::fputs(answer->err.c_str(), stderr);
+        return answer->status;
+    }
 
     if (!app::HasDisplay()) {
         std::fprintf(stderr, "varodara: no display found (set DISPLAY or WAYLAND_DISPLAY)\n");

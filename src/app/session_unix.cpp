@@ -26,6 +26,11 @@ bool HasDisplay()
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+std::string_view WhereTheWindowOpens()
+{
+    return "Without an option the program opens its window;\nit needs a graphical display (X11 or Wayland).";
+}
+
 // A terminal is the console: nothing to attach to.
 void UseParentConsole() {}
 

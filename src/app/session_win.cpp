@@ -3,14 +3,45 @@
 #include <windows.h>
 
 #include <QGuiApplication>
+#include <QMetaObject>
 #include <QSessionManager>
 #include <cstdio>
 
 namespace app {
+namespace {
+
+std::function<void()> g_end;
+// Set once the program has gone through `end` for a console's event.
+HANDLE g_ended = nullptr;
+
+// A console's Ctrl+C, Ctrl+Break or close reaches a program that shares the console (as Wine
+// shares it with a windowed program started from one): by default it would end the process
+// on the spot. It goes through EndProgram instead, on the program's own thread, as a SIGINT
+// does on Linux; this thread waits for that (at most a few seconds, as Windows waits for a
+// closing console's programs).
+BOOL WINAPI EndOnConsoleEvent(DWORD)
+{
+    QMetaObject::invokeMethod(
+        qGuiApp,
+        [] {
+            g_end();
+            SetEvent(g_ended);
+        },
+        Qt::QueuedConnection);
+    WaitForSingleObject(g_ended, 5000);
+    return TRUE;
+}
+
+}  // namespace
 
 bool HasDisplay()
 {
     return true;
+}
+
+std::string_view WhereTheWindowOpens()
+{
+    return "Without an option the program opens its window.";
 }
 
 void UseParentConsole()
@@ -34,6 +65,9 @@ void UseParentConsole()
 // menu and lets the session go on: it never cancels.
 void EndWithTheSession(std::function<void()> end)
 {
+    g_end = end;
+    g_ended = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    SetConsoleCtrlHandler(EndOnConsoleEvent, TRUE);
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, qGuiApp,
                      [end = std::move(end)](QSessionManager&) { end(); });
 }

@@ -8,12 +8,7 @@ namespace platform {
 
 class QtBrowser : public Browser {
 public:
-    explicit QtBrowser(QString program = QStringLiteral("xdg-open"));
-
     void open(const QString& address) override;
-
-private:
-    QString m_program;
 };
 
 }  // namespace platform

@@ -6,8 +6,6 @@
 
 namespace platform {
 
-QtBrowser::QtBrowser(QString program) : m_program(std::move(program)) {}
-
 void QtBrowser::open(const QString& address)
 {
     // The shell's "open" gives the address, unchanged and as one argument, to the user's

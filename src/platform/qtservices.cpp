@@ -1,7 +1,6 @@
 #include "platform/qtservices.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include "platform/qtbrowser.h"
 #include "platform/qtclipboard.h"
@@ -10,18 +9,13 @@
 #include "platform/qtmessagebox.h"
 #include "platform/qtrandom.h"
 #include "platform/qtsettingsstore.h"
+#include "platform/programname.h"
 
 namespace platform {
 
 QString ExecutableName()
 {
-    const QFileInfo executable(QCoreApplication::applicationFilePath());
-    // On Windows without its ".exe", as the user knows the program.
-#ifdef Q_OS_WIN
-    return executable.completeBaseName();
-#else
-    return executable.fileName();
-#endif
+    return ProgramName(QCoreApplication::applicationFilePath());
 }
 
 struct QtServices::Impl {

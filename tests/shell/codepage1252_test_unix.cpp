@@ -1,4 +1,5 @@
-// Code page 1252 conversion, checked against the C library's own CP1252 converter.
+// Code page 1252 conversion, checked against the C library's own CP1252 converter (glibc's
+// iconv, which Windows has not).
 #include <gtest/gtest.h>
 
 #include <iconv.h>

@@ -1,4 +1,5 @@
-// The INI settings store against real files in a temporary folder.
+// The INI settings store against real files in a temporary folder (Linux; the registry store
+// is settingsstore_test_win.cpp).
 #include <gtest/gtest.h>
 
 #include <QDir>
