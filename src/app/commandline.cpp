@@ -38,7 +38,7 @@ std::optional<CommandLineAnswer> AnswerCommandLine(int argc, char** argv)
         if (argument == "--help" || argument == "-h")
             return CommandLineAnswer{Help(ProgramName(argv[0])), {}, 0};
         if (argument == "--version")
-            return CommandLineAnswer{ProgramName(argv[0]) + " " VARODARA_VERSION "\n", {}, 0};
+            return CommandLineAnswer{ProgramName(argv[0]) + " " + VARODARA_VERSION + "\n", {}, 0};
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "platform/programname.h"
 #include "platform/qtbrowser.h"
 #include "platform/qtclipboard.h"
 #include "platform/qtclock.h"
@@ -9,7 +10,6 @@
 #include "platform/qtmessagebox.h"
 #include "platform/qtrandom.h"
 #include "platform/qtsettingsstore.h"
-#include "platform/programname.h"
 
 namespace platform {
 

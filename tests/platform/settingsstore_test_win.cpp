@@ -36,7 +36,7 @@ protected:
             return false;
         PSECURITY_DESCRIPTOR security = nullptr;
         bool set = ConvertStringSecurityDescriptorToSecurityDescriptorW(descriptor, SDDL_REVISION_1, &security,
-                                                                          nullptr) != FALSE;
+                                                                        nullptr) != FALSE;
         set = set && RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, security) == ERROR_SUCCESS;
         LocalFree(security);
         RegCloseKey(handle);

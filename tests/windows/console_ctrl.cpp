@@ -79,8 +79,9 @@ int Try(const wchar_t* program, const wchar_t* caption, DWORD event, const char*
         }
         result = ended && lockLeft ? 1 : 0;
         std::printf("console_ctrl: after %s the program %s\n", eventName,
-                    !ended ? "went on" : lockLeft ? "ended past EndProgram, its lock left behind"
-                                              : "ended through EndProgram");
+                    !ended     ? "went on"
+                    : lockLeft ? "ended past EndProgram, its lock left behind"
+                               : "ended through EndProgram");
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
