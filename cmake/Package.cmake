@@ -5,7 +5,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${VARODARA_PROGRAM})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "Orvane Softwares")
+set(CPACK_PACKAGE_VENDOR ${VARODARA_PUBLISHER})
 set(CPACK_PACKAGE_CONTACT ${VARODARA_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -19,8 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 # The first line is the synopsis, the rest the extended text (CPack indents it).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "numerology desktop program: your personal month number
-OV Free Varodara Zevaz Adavuv works out a personal month number, a digit
+${VARODARA_TITLE} works out a personal month number, a digit
 from 1 to 9, from a birth day, a birth month and the current month and
 year, and shows what the number stands for and a reading for the month.
 Menus and links open the maker's web pages in the default browser.")
+include(cmake/Reproducible.cmake)
 include(CPack)

@@ -8,6 +8,8 @@ set(VARODARA_MINGW x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${VARODARA_MINGW}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${VARODARA_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${VARODARA_MINGW}-windres)
+set(CMAKE_STRIP ${VARODARA_MINGW}-strip)
+set(CMAKE_OBJDUMP ${VARODARA_MINGW}-objdump)
 
 # Headers and libraries for Windows only from the cross toolchain and the prefixes named
 # (Qt for Windows); programs such as moc from the host.

@@ -15,9 +15,9 @@ done
 [ -n "$WAIT" ] || { echo "no varodara_startwait: run scripts/bench.sh or build the normal preset" >&2; exit 2; }
 scratch="$(mktemp -d)"
 trap 'WINEPREFIX="$scratch/prefix" wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
-# Both beside the same DLLs and plugins: a copy of the release folder with the floor added.
-stage="$scratch/release"
-cp -r "$BUILD/stage/varodara-"* "$stage"
+# Both beside the same DLLs and plugins: the release unpacked, with the floor added.
+unzip -q "$BUILD"/*-win64.zip -d "$scratch"
+stage="$(find "$scratch" -mindepth 1 -maxdepth 1 -type d -name '*-*' | head -1)"
 cp "$BUILD/program/windows/varodara_floor.exe" "$stage/"
 
 cat >"$scratch/run.sh" <<INNER

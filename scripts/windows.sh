@@ -5,9 +5,10 @@
 #      outside the tree (rebuilt only when its version or options change);
 #   3. cross-builds the program and its unit tests (build/windows), runs the tests under Wine;
 #   4. packs build/windows/varodara-<version>-win64.zip and the installer
-#      build/windows/varodara-<version>-setup.exe;
+#      build/windows/varodara-<version>-setup.exe with CPack, SHA256SUMS beside them;
 #   5. installs the release under Wine and drives it end to end (tests/windows/road.sh), with a
 #      screenshot of every window in build/windows/shots.
+#   scripts/windows.sh [--pack-only]   (--pack-only: steps 1 to 4)
 # VARODARA_QT_JOBS sets how many compilers build Qt at once (all cores). Wine runs in a display
 # of its own (Xvfb), in prefixes under the cache folder and the scratch folders of the tests.
 set -euo pipefail
@@ -121,82 +122,13 @@ winepath_of() {
   echo "Z:${1//\//\\}"
 }
 
-# The DLLs that the given binaries load, found in Qt's folder or the compiler's runtime, and
-# theirs in turn; Windows' own DLLs are not shipped. objdump lists each binary's imports.
-dll_closure() {
-  local queue=("$@") seen=" " binary name found dir
-  local dirs=("$QT_PREFIX/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
-    /usr/x86_64-w64-mingw32/lib)
-  while [ "${#queue[@]}" -gt 0 ]; do
-    binary="${queue[0]}"
-    queue=("${queue[@]:1}")
-    while read -r name; do
-      case "$seen" in *" ${name,,} "*) continue ;; esac
-      seen="$seen${name,,} "
-      for dir in "${dirs[@]}"; do
-        # Import tables and file names differ in case now and then.
-        found="$(find "$dir" -maxdepth 1 -iname "$name" -print -quit 2>/dev/null)"
-        if [ -n "$found" ]; then
-          echo "$found"
-          queue+=("$found")
-          break
-        fi
-      done
-    done < <(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p')
-  done
-}
-
-# The release folder: the program, exactly the DLLs and plugins it loads, the icon for the
-# installer, and the licence texts of what it ships.
-stage_release() {
-  STAGE="$BUILD/stage/varodara-$VERSION"
-  rm -rf "$BUILD/stage"
-  mkdir -p "$STAGE/platforms" "$STAGE/styles" "$STAGE/licenses"
-  cp "$BUILD/program/src/varodara.exe" "$BUILD/program/windows/varodara.ico" "$STAGE/"
-  cp "$QT_PREFIX/plugins/platforms/qwindows.dll" "$STAGE/platforms/"
-  cp "$QT_PREFIX/plugins/styles/qwindowsvistastyle.dll" "$STAGE/styles/"
-  dll_closure "$STAGE/varodara.exe" "$STAGE/platforms/qwindows.dll" "$STAGE/styles/qwindowsvistastyle.dll" |
-    sort -u | while read -r dll; do cp "$dll" "$STAGE/"; done
-  find "$STAGE" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
-  cp -r "$QT_PREFIX/licenses/qt" "$STAGE/licenses/qt"
-  local package
-  for package in libstdc++6 gcc-mingw-w64-base mingw-w64-common; do
-    if [ -f "/usr/share/doc/$package/copyright" ]; then
-      cp "/usr/share/doc/$package/copyright" "$STAGE/licenses/$package.txt"
-    fi
-  done
-  cat >"$STAGE/licenses/README.txt" <<EOF
-OV Free Varodara Zevaz Adavuv $VERSION for Windows
-
-The program uses Qt $QT_UPSTREAM (Qt Core, Qt Gui, Qt Widgets and two plugins) under the GNU
-Lesser General Public License version 3, as the DLLs beside the program: you may replace them
-with your own build of Qt. The licence texts are in the folder qt.
-
-This Qt was built from Debian's qt6-base source package, version $QT_VERSION, with Debian's
-patches; Debian's archive keeps that source ("apt-get source qt6-base=$QT_VERSION" on Debian 12
-fetches it). It was built with mingw-w64 and these options:
-${QT_OPTIONS[*]}
-
-The compiler's runtime DLLs (libstdc++, libgcc, winpthreads) come with the licences in the
-files beside this one.
-EOF
-  # Unix line ends would show as one long line in Notepad.
-  sed -i 's/$/\r/' "$STAGE/licenses/README.txt"
-}
-
+# The zip and the installer, staged by the build's install rules and packed by CPack
+# (cmake/PackageWindows.cmake), with SHA256SUMS beside them.
 pack_release() {
-  ZIP="$BUILD/varodara-$VERSION-win64.zip"
-  SETUP="$BUILD/varodara-$VERSION-setup.exe"
-  rm -f "$ZIP" "$SETUP"
-  (cd "$BUILD/stage" && zip -qr9 "$ZIP" "varodara-$VERSION")
-  # What the uninstaller removes: the release's files, then its folders, deepest first.
-  (cd "$STAGE" && find . -type f | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|') >"$BUILD/files.nsh"
-  (cd "$STAGE" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') \
-    >"$BUILD/folders.nsh"
-  makensis -V2 -DVERSION="$VERSION" -DPROGRAM=varodara -DTITLE="OV Free Varodara Zevaz Adavuv" \
-    -DPUBLISHER="Orvane Softwares" -DAPP_ID=com.orvanesoftwares.VarodaraZevazAdavuv \
-    -DSTAGE="$STAGE" -DFILES="$BUILD/files.nsh" -DFOLDERS="$BUILD/folders.nsh" -DOUTFILE="$SETUP" \
-    "$VARODARA_ROOT/windows/installer.nsi" >"$BUILD/makensis.log" 2>&1 || { cat "$BUILD/makensis.log"; return 1; }
+  (cd "$BUILD/program" && cpack -B "$BUILD" >"$BUILD/cpack.log" 2>&1) || { tail -30 "$BUILD/cpack.log"; return 1; }
+  (cd "$BUILD" && sha256sum -c --quiet SHA256SUMS) || { echo "SHA256SUMS does not match the release"; return 1; }
+  ZIP="$BUILD/$VARODARA_PROGRAM-$VARODARA_VERSION-win64.zip"
+  SETUP="$BUILD/$VARODARA_PROGRAM-$VARODARA_VERSION-setup.exe"
   echo "zip: $(du -k "$ZIP" | cut -f1) KiB, $ZIP"
   echo "installer: $(du -k "$SETUP" | cut -f1) KiB, $SETUP"
 }
@@ -206,9 +138,23 @@ build_qt
 build_host_tools
 build_program
 export VARODARA_WINEPATH="$(wine_path)"
-VERSION="$(sed -n 's/^#define VARODARA_VERSION "\(.*\)"$/\1/p' "$BUILD/program/src/version/version.h")"
-stage_release
+source "$BUILD/program/product.env"
+rm -f "$BUILD"/*.zip "$BUILD"/*-setup.exe "$BUILD/SHA256SUMS"
 pack_release
+[ "${1:-}" = --pack-only ] && exit 0
+
+# The zip packed once more from the same build must be the same bytes (scripts/reproducible.sh
+# builds two clones from nothing and compares every artefact).
+again="$(mktemp -d)"
+(cd "$BUILD/program" && cpack -G ZIP -B "$again" >/dev/null 2>&1)
+if cmp -s "$ZIP" "$again/$(basename "$ZIP")"; then
+  echo "the zip packed twice is the same bytes"
+else
+  echo "FAIL: the zip packed twice differs"
+  rm -rf "$again"
+  exit 1
+fi
+rm -rf "$again"
 
 # The unit tests under Wine, in a display of their own: Wine's window station wants one even
 # for Qt's offscreen platform.
@@ -221,5 +167,5 @@ echo "== unit tests under Wine"
 echo "== the release, installed and used under Wine"
 rm -rf "$BUILD/shots"
 mkdir -p "$BUILD/shots"
-help_host="$(sed -n 's/^VARODARA_HELP_HOST:STRING=//p' "$BUILD/program/CMakeCache.txt")"
-"${xvfb[@]}" bash "$VARODARA_ROOT/tests/windows/road.sh" "$VARODARA_ROOT" "$SETUP" "$VERSION" "$help_host" "$BUILD/shots"
+"${xvfb[@]}" bash "$VARODARA_ROOT/tests/windows/road.sh" "$VARODARA_ROOT" "$SETUP" "$BUILD/program/product.env" \
+  "$BUILD/shots"

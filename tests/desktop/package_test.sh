@@ -14,6 +14,9 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 (cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; exit 1; }
 deb="$(ls "$scratch"/out/*.deb)"
 echo "package: $(basename "$deb")"
+# Its checksum beside it, one line for the one package.
+(cd "$scratch/out" && [ "$(wc -l <SHA256SUMS)" -eq 1 ] && sha256sum -c --quiet SHA256SUMS) ||
+  fail "SHA256SUMS does not hold the package's checksum"
 dpkg-deb -f "$deb" Depends Recommends Section
 
 # The file list: everything a desktop needs, nothing outside /usr, under a build folder or a home.

@@ -6,16 +6,20 @@
 # second copy says "Application is already running" and ends; a link click reaches a recording
 # browser as one exact address; the setting in the registry; a silent uninstall leaves no file
 # and no Uninstall key. With SHOTS, a picture of every window at 96 and at 144 dpi goes there.
-#   road.sh SOURCE_ROOT SETUP_EXE VERSION HELP_HOST [SHOTS]
+#   road.sh SOURCE_ROOT SETUP_EXE PRODUCT_ENV [SHOTS]
+# PRODUCT_ENV: the build's product.env, the product's facts as CMake holds them.
 set -uo pipefail
-root="$1" setup="$2" version="$3" help_host="$4" shots="${5:-}"
+root="$1" setup="$2" shots="${4:-}"
+source "$3"
+version="$VARODARA_VERSION" help_host="$VARODARA_HELP_HOST"
 scratch="$(mktemp -d)"
 export WINEPREFIX="$scratch/prefix"
 wine="${VARODARA_WINE:-$(command -v wine64 || echo /usr/lib/wine/wine64)}"
 run="$root/scripts/wine-run.sh"
-title="OV Free Varodara Zevaz Adavuv"
+# The application title, and the windows' caption as the design writes it.
+title="$VARODARA_TITLE"
 caption="OV Varodara Zevaz Adavuv v$version"
-app_id="com.orvanesoftwares.VarodaraZevazAdavuv"
+app_id="$VARODARA_APP_ID"
 uninstall_key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$app_id"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

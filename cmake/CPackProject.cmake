@@ -1,0 +1,13 @@
+# Read by cpack once for each generator it runs.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} AND CPACK_VARODARA_SOURCE_DATE_EPOCH)
+  set(ENV{SOURCE_DATE_EPOCH} ${CPACK_VARODARA_SOURCE_DATE_EPOCH})
+endif()
+# The Windows installer is varodara-<version>-setup.exe, the zip varodara-<version>-win64.zip
+# holding the folder varodara-<version>.
+if(CPACK_GENERATOR STREQUAL "NSIS")
+  set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-setup)
+elseif(CPACK_GENERATOR STREQUAL "ZIP")
+  set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-win64)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION})
+endif()

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Builds the release twice from nothing, from two clones of the last commit in two different
+# folders, and compares what comes out byte for byte: the Debian package, the Windows zip and
+# installer, and the two programs. diffoscope (Debian's) says where any two differ. The clones
+# share the compiler cache and the Qt built for Windows; nothing else.
+#   scripts/reproducible.sh        exits 0 when every artefact is the same in both
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+varodara_install_packages
+varodara_install_packages diffoscope-minimal
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/varodara-reproducible.XXXXXX")"
+trap 'rm -rf "$work"' EXIT
+commit="$(git -C "$VARODARA_ROOT" rev-parse HEAD)"
+# One time for both: the commit's, as the builds would take it themselves.
+export SOURCE_DATE_EPOCH="$(git -C "$VARODARA_ROOT" log -1 --format=%ct)"
+
+build() {
+  local clone="$1"
+  git clone -q "$VARODARA_ROOT" "$clone"
+  git -C "$clone" checkout -q "$commit"
+  bash "$clone/scripts/package.sh" >"$clone.log" 2>&1 || { tail -30 "$clone.log"; return 1; }
+  bash "$clone/scripts/windows.sh" --pack-only >>"$clone.log" 2>&1 || { tail -30 "$clone.log"; return 1; }
+}
+start=$SECONDS
+build "$work/first"
+build "$work/second/elsewhere"
+echo "two builds from nothing: $((SECONDS - start)) s"
+
+version="$(sed -n "s/^VARODARA_VERSION='\(.*\)'$/\1/p" "$work/first/build/release/product.env")"
+artefacts=(
+  "build/release/varodara_${version}_amd64.deb"
+  "build/windows/varodara-$version-win64.zip"
+  "build/windows/varodara-$version-setup.exe"
+  build/release/src/varodara
+  build/windows/program/src/varodara.exe
+)
+differ=0
+for artefact in "${artefacts[@]}"; do
+  a="$work/first/$artefact" b="$work/second/elsewhere/$artefact"
+  if cmp -s "$a" "$b"; then
+    echo "same: $artefact ($(sha256sum "$a" | cut -c1-16)...)"
+  else
+    echo "DIFFERENT: $artefact"
+    diffoscope --text - "$a" "$b" | head -60 || true
+    differ=$((differ + 1))
+  fi
+done
+echo "diffoscope on the three release artefacts:"
+for artefact in "${artefacts[@]:0:3}"; do
+  verdict="$(diffoscope --text - "$work/first/$artefact" "$work/second/elsewhere/$artefact" >/dev/null 2>&1 && echo "no differences" || echo "differences")"
+  echo "  $(basename "$artefact"): $verdict"
+done
+[ "$differ" -eq 0 ] && echo "reproducible: every artefact is the same bytes in both builds"
+exit $((differ > 0))
