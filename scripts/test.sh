@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs every test: the normal build and its tests, the
 # static checks (format, cppcheck, clang-tidy), the build with AddressSanitizer and
 # UndefinedBehaviorSanitizer and its tests, then the Windows release (scripts/windows.sh: its
-# unit tests and the installed program under Wine). Each step says how long it took. The presets in
+# unit tests and the installed program under Wine), and last the release built twice from
+# nothing and compared (scripts/reproducible.sh). Each step says how long it took. The presets in
 # CMakePresets.json hold the options. Fails when any step fails, after running the others.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -31,6 +32,7 @@ step "static checks" bash "$VARODARA_ROOT/scripts/check.sh"
 step "sanitize build" varodara_build sanitize
 step "sanitize tests" run_tests sanitize
 step "windows" bash "$VARODARA_ROOT/scripts/windows.sh"
+step "reproducible" bash "$VARODARA_ROOT/scripts/reproducible.sh"
 
 echo "== times"
 printf '%s\n' "${times[@]}"

@@ -143,18 +143,6 @@ rm -f "$BUILD"/*.zip "$BUILD"/*-setup.exe "$BUILD/SHA256SUMS"
 pack_release
 [ "${1:-}" = --pack-only ] && exit 0
 
-# The zip packed once more from the same build must be the same bytes (scripts/reproducible.sh
-# builds two clones from nothing and compares every artefact).
-again="$(mktemp -d)"
-(cd "$BUILD/program" && cpack -G ZIP -B "$again" >/dev/null 2>&1)
-if cmp -s "$ZIP" "$again/$(basename "$ZIP")"; then
-  echo "the zip packed twice is the same bytes"
-else
-  echo "FAIL: the zip packed twice differs"
-  rm -rf "$again"
-  exit 1
-fi
-rm -rf "$again"
 
 # The unit tests under Wine, in a display of their own: Wine's window station wants one even
 # for Qt's offscreen platform.
