@@ -11,7 +11,7 @@ varodara_install_packages "${VARODARA_PACKAGES[@]}" "${VARODARA_FUZZ_PACKAGES[@]
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ "${#targets[@]}" -eq 0 ] && targets=(numerology validation codepage setting reminder referral)
+[ "${#targets[@]}" -eq 0 ] && targets=(numerology validation codepage setting reminder referral commandline)
 jobs="${VARODARA_FUZZ_JOBS:-1}"
 
 dir="$VARODARA_ROOT/build/fuzz"

@@ -8,7 +8,7 @@ VARODARA_PACKAGES=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-wayland
   libgtest-dev
   fonts-dejavu-core
-  xvfb xauth xdotool xdg-utils dbus
+  xvfb xauth xdotool xclip xdg-utils dbus faketime
   # Desktop install checks: validators, the package, Wayland and the accessibility bus
   desktop-file-utils appstream lintian dpkg-dev file weston at-spi2-core python3-pyatspi
   # benchmarks (scripts/bench.sh, and their smoke runs in the tests) and the start-up waiter

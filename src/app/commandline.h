@@ -1,20 +1,32 @@
 #pragma once
-// The options a terminal user expects. They are answered before any display is opened, so
-// they work over SSH too; every other argument is left alone (a desktop launcher may pass a
-// field code).
+// The command line, answered before any display is opened, so that it works over SSH and
+// beside a running window: --help and --version, and the monthly number for a birth date and
+// a month (--number), with its working (--explain) or as one JSON object (--json). It reads no
+// setting and takes no lock. Without one of these options the program opens its window and
+// leaves every other argument alone (a desktop launcher may pass a field code).
+//   arguments -> options -> checks of the window (core::ValidateBirthDetails)
+//   -> core::WorkOutPersonalMonth -> the result text, the working, or JSON
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "core/numerology.h"
 
 namespace app {
 
 // What the program prints, and the status it exits with, instead of opening its window.
+// A refused argument gets one line on standard error, nothing on standard output, status 2.
 struct CommandLineAnswer {
     std::string out;
     std::string err;
     int status = 0;
 };
 
-// The answer to the command line; nothing when the program should open its window.
+// The answer to the arguments (without the program's own name) for a program known as
+// programName, today being the given day; nothing when the program should open its window.
+std::optional<CommandLineAnswer> AnswerCommandLine(const std::vector<std::string>& arguments,
+                                                   const std::string& programName, const core::CalendarDate& today);
+// The same for main(): the name from argv[0], today from the local clock.
 std::optional<CommandLineAnswer> AnswerCommandLine(int argc, char** argv);
 
 }  // namespace app

@@ -39,18 +39,26 @@ Int16 FirstPlusLastDigit(Int16 value)
     return CheckedAdd(static_cast<Int16>(first), static_cast<Int16>(value % 10));
 }
 
+Reduction StagesFrom(Int16 digitSum)
+{
+    Reduction reduction{digitSum, {}};
+    reduction.stages[0] = FirstPlusLastDigit(digitSum);
+    reduction.stages[1] = FirstPlusLastDigit(reduction.stages[0]);
+    return reduction;
+}
+
 // ReduceNumber of the decimal writing of a value that is not negative.
-Int16 ReduceValue(int value)
+Reduction ReduceValue(int value)
 {
     Int16 sum = 0;
     for (; value > 0; value /= 10)
         sum = CheckedAdd(sum, static_cast<Int16>(value % 10));
-    return FirstPlusLastDigit(FirstPlusLastDigit(sum));
+    return StagesFrom(sum);
 }
 
 }  // namespace
 
-Int16 ReduceNumber(std::string_view digits)
+Reduction ReduceNumberStages(std::string_view digits)
 {
     Int16 sum = 0;
     for (const char c : digits) {
@@ -58,7 +66,12 @@ Int16 ReduceNumber(std::string_view digits)
             throw std::invalid_argument("ReduceNumber: not a decimal digit text");
         sum = CheckedAdd(sum, static_cast<Int16>(c - '0'));
     }
-    return FirstPlusLastDigit(FirstPlusLastDigit(sum));
+    return StagesFrom(sum);
+}
+
+Int16 ReduceNumber(std::string_view digits)
+{
+    return ReduceNumberStages(digits).result();
 }
 
 std::string_view MonthName(int month)
@@ -101,16 +114,24 @@ std::u16string_view TrimSpaces(std::u16string_view text)
     return TrimSpacesOf(text);
 }
 
+PersonalMonthWorking WorkOutPersonalMonth(std::string_view birthDay, std::string_view birthMonthName,
+                                          const CalendarDate& today)
+{
+    PersonalMonthWorking working;
+    working.birthDay = ReduceNumberStages(TrimSpaces(birthDay));
+    working.birthMonth = MonthNameToNumber(TrimSpaces(birthMonthName));
+    working.currentMonth = ReduceValue(today.month);
+    working.currentYear = ReduceValue(today.year);
+    working.total = CheckedAdd(working.birthDay.result(), working.birthMonth);
+    working.total = CheckedAdd(working.total, working.currentMonth.result());
+    working.total = CheckedAdd(working.total, working.currentYear.result());
+    working.totalReduction = ReduceValue(working.total);
+    return working;
+}
+
 Int16 CalculatePersonalMonth(std::string_view birthDay, std::string_view birthMonthName, const CalendarDate& today)
 {
-    const Int16 dayTerm = ReduceNumber(TrimSpaces(birthDay));
-    const Int16 monthTerm = MonthNameToNumber(TrimSpaces(birthMonthName));
-    const Int16 currentMonthTerm = ReduceValue(today.month);
-    const Int16 currentYearTerm = ReduceValue(today.year);
-    Int16 total = CheckedAdd(dayTerm, monthTerm);
-    total = CheckedAdd(total, currentMonthTerm);
-    total = CheckedAdd(total, currentYearTerm);
-    return ReduceValue(total);
+    return WorkOutPersonalMonth(birthDay, birthMonthName, today).number();
 }
 
 }  // namespace core

@@ -19,9 +19,12 @@ struct BirthDetails {
     int year = 0;                // the year text as a number
 };
 
-// The birth-day and birth-month lists hold days 1..31 and the twelve months.
+// The birth-day and birth-month lists hold days 1..31 and the twelve months, the birth-year
+// list the years 1900..2050.
 inline constexpr int kDaysInList = 31;
 inline constexpr int kMonthsInList = 12;
+inline constexpr int kFirstYearInList = 1900;
+inline constexpr int kLastYearInList = 2050;
 
 // The control that gets the focus with a message; None leaves the focus where it is.
 enum class DetailsField { None, FirstName, LastName, BirthDate, BirthMonth, BirthYear };

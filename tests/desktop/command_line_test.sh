@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line as a terminal user meets it, with no display at all (nor a Qt platform):
-# --help and --version answer and exit 0, other arguments are ignored, and a start without a
-# display says so in one line and exits 2.
+# --help and --version answer and exit 0, --number answers with the reading (and stores no
+# setting) or refuses in one line with status 2, other arguments are ignored, and a start
+# without a display says so in one line and exits 2.
 set -uo pipefail
 program="$1"
 scratch="$(mktemp -d)"
@@ -36,6 +37,10 @@ expect 0 "$usage" '^$' -- -h
 expect 0 "^varodara ${VARODARA_VERSION//./\\.}" '^$' DISPLAY=:97 -- %U --version
 expect 2 '^$' '^varodara: no display found[^'$'\n'']*$' -- --unknown file.txt
 expect 2 '^$' 'no display found' --
+expect 0 '^Your Varodara Zevaz Adavuv is: 8'$'\n\n''.*the total: 8 \+ 5 \+ 3 \+ 1 = 17, then 1 \+ 7 = 8' '^$' -- \
+  --number 1990-05-17 --month 2026-12 --explain
+expect 2 '^$' '^varodara: Please Enter Correct Date Or Month !$' -- --number 1990-04-31
+[ -e "$scratch/.config" ] && { echo "FAIL: --number stored a setting"; failures=$((failures + 1)); }
 
 [ "$failures" -eq 0 ] && echo "command line: all cases passed"
 exit $((failures > 0))

@@ -21,8 +21,9 @@ namespace e2e {
 inline const QString kCaption = QStringLiteral("OV Varodara Zevaz Adavuv v" VARODARA_VERSION);
 inline const QString kTitle = QStringLiteral("OV Free Varodara Zevaz Adavuv");
 inline const QString kMainSite = QStringLiteral("http://" VARODARA_MAIN_HOST);
-// Client widths in pixels: frmMain is 6405 twips wide, frmExitScreen 11115.
+// Client widths in pixels: frmMain is 6405 twips wide, frmPersonalMonth 6375, frmExitScreen 11115.
 constexpr int kMainWidth = 427;
+constexpr int kResultWidth = 425;
 constexpr int kExitWidth = 741;
 constexpr int kWaitMs = 15000;
 

@@ -92,4 +92,49 @@ TEST_F(EndToEnd, ReferAFriendSendsTheTypedDetailsToTheReferralPage)
     EXPECT_TRUE(program.running()) << "the exit screen closed after a submission";
 }
 
+// One birth date on one day: the window's reading and the command line's are the same text. The
+// day is fixed for both (libfaketime) in July 2009: 1 January gives 1 + 1 + 7 + 2 = 11, so 2.
+TEST_F(EndToEnd, TheWindowAndTheCommandLineGiveOneReadingForOneBirthDateOnOneDay)
+{
+    QProcessEnvironment fixedDay = m_environment;
+    fixedDay.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(VARODARA_FAKETIME));
+    fixedDay.insert(QStringLiteral("FAKETIME"), QStringLiteral("@2009-07-15 12:00:00"));
+    // The sanitizers' runtime wants to be loaded first; the clock comes before it here.
+    fixedDay.insert(QStringLiteral("ASAN_OPTIONS"),
+                    fixedDay.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
+
+    Program program(fixedDay);
+    const QString main = program.waitForWindow(kMainWidth);
+    ASSERT_FALSE(main.isEmpty());
+    // A name, and the lists as they open: 1 January 1900.
+    e2e::Run({QStringLiteral("windowfocus"), main});
+    Type(QStringLiteral("ANNA"));
+    Keys(main, {QStringLiteral("Tab"), QStringLiteral("Tab")});
+    Type(QStringLiteral("LEE"));
+    Keys(main, {QStringLiteral("alt+n")});
+    const QString result = program.waitForWindow(kResultWidth);
+    ASSERT_FALSE(result.isEmpty()) << "Next showed no result window";
+    // Copied with the keyboard: a pointer over the box would empty the clipboard.
+    Keys(result, {QStringLiteral("Tab"), QStringLiteral("ctrl+a"), QStringLiteral("ctrl+c")});
+    QString copied;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            QProcess clip;
+            clip.start(QStringLiteral("xclip"),
+                       {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+            clip.waitForFinished(5000);
+            copied = QString::fromUtf8(clip.readAllStandardOutput());
+            return !copied.isEmpty();
+        },
+        kWaitMs));
+
+    QProcess commandLine;
+    commandLine.setProcessEnvironment(fixedDay);
+    commandLine.start(QStringLiteral(VARODARA_BINARY), {QStringLiteral("--number"), QStringLiteral("1900-01-01")});
+    ASSERT_TRUE(commandLine.waitForFinished(kWaitMs));
+    EXPECT_EQ(commandLine.exitCode(), 0);
+    EXPECT_TRUE(copied.startsWith(QStringLiteral("Your Varodara Zevaz Adavuv is: 2\n\n"))) << copied.toStdString();
+    EXPECT_EQ(QString::fromUtf8(commandLine.readAllStandardOutput()), copied);
+}
+
 }  // namespace

@@ -34,9 +34,6 @@ namespace {
 constexpr int kClientWidth = 6405;
 constexpr int kClientHeight = 3465;
 
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2050;
-
 QLineEdit* MakeNameBox(QWidget* parent, const QString& accessibleName)
 {
     auto* box = new QLineEdit(parent);
@@ -165,7 +162,7 @@ void frmMain::Form_Load()
         months << FromCore(core::MonthName(month));
     m_cboDate->addItems(numbers(1, core::kDaysInList));
     m_cboMonth->addItems(months);
-    m_cboYear->addItems(numbers(kFirstYear, kLastYear));
+    m_cboYear->addItems(numbers(core::kFirstYearInList, core::kLastYearInList));
     for (QComboBox* list : {m_cboDate, m_cboMonth, m_cboYear})
         list->setCurrentIndex(0);
 }
