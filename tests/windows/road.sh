@@ -102,6 +102,10 @@ answer="$("$run" "$exe" --version 2>&1 | tr -d '\r')"
 [ "$answer" = "varodara $version" ] && pass "--version printed \"$answer\"" || fail "--version printed \"$answer\""
 "$run" "$exe" --help 2>&1 | grep -q '^Usage: varodara \[OPTION\]' && pass "--help printed its usage" ||
   fail "--help printed no usage"
+# The monthly number on the command line: 17 May in December 2026 is 8 + 5 + 3 + 1 = 17, so 8.
+answer="$("$run" "$exe" --number 1990-05-17 --month 2026-12 2>&1 | tr -d '\r' | head -1)"
+[ "$answer" = "Your Varodara Zevaz Adavuv is: 8" ] && pass "--number printed \"$answer\"" ||
+  fail "--number printed \"$answer\""
 
 # The installed program: main window, a name and a date, Alt+N, the reading.
 QT_QPA_PLATFORM=windows "$run" "$exe" >"$scratch/first.log" 2>&1 &
