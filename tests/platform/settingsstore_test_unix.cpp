@@ -32,18 +32,8 @@ TEST(SettingsStore, encodedNameAndValueSurviveTheFile)
     QTemporaryDir written;
     QTemporaryDir copied;
     ASSERT_TRUE(written.isValid() && copied.isValid());
-    // Code page 1252's codes 128..159 (an undefined one as the C1 control of that value),
-    // then 160..255, which equal Latin-1.
-    QString name = QString::fromUtf16(
-        u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039"
-        u"\u0152\u008D\u017D\u008F\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014"
-        u"\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178");
-    for (char16_t c = 0xA0; c <= 0xFF; ++c)
-        name += QChar(c);
-    // Encoded text also holds the ASCII codes 85..127, brackets and backslash among them.
-    QString value = name;
-    for (char16_t c = 0x55; c <= 0x7F; ++c)
-        value += QChar(c);
+    const QString name = EncodedUpperHalf();
+    const QString value = name + EncodedAscii();
 
     QtSettingsStore(written.path()).write(kApp, kSection, name, value);
     // QSettings caches the files it has seen; a copy under another root is read from disk.
