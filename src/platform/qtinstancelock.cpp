@@ -68,6 +68,12 @@ bool QtInstanceLock::tryLock()
     return m_lock->tryLock(0) || m_lock->error() != QLockFile::LockFailedError;
 }
 
+void QtInstanceLock::release()
+{
+    if (m_lock)
+        m_lock->unlock();
+}
+
 bool QtInstanceLock::takeOverUnreadableLock()
 {
     // A lock file that names no holder (garbage, or emptied by a crash) would otherwise

@@ -1,5 +1,6 @@
 #pragma once
-// The running-instance guard: a QLockFile in a per-user folder, held until this object dies.
+// The running-instance guard: a QLockFile in a per-user folder, held until it is released or
+// this object dies.
 // Per-user because a lock left by another user's dead process in a shared sticky folder
 // could never be taken over.
 #include <QLockFile>
@@ -19,6 +20,7 @@ public:
     QtInstanceLock& operator=(const QtInstanceLock&) = delete;
 
     bool tryLock() override;
+    void release() override;
 
     QString lockFilePath() const;
 

@@ -70,6 +70,8 @@ public:
     virtual ~InstanceLock() = default;
     // Takes the per-user lock without waiting; true when this process now holds it.
     virtual bool tryLock() = 0;
+    // Gives the lock up, so that the next copy may start; nothing when it is not held.
+    virtual void release() = 0;
 };
 
 class Random {

@@ -78,6 +78,9 @@ void Program::EndProgram()
         return;
     m_ending = true;
     IgnoringErrors(lcShell, "unloading the windows", [&] { m_windows.unloadAllWindows(); });
+    // Given up here, not when the process exits: a logoff on Windows kills the process as soon
+    // as it has answered the session's end, before main returns.
+    IgnoringErrors(lcShell, "releasing the instance lock", [&] { m_platform.lock.release(); });
     m_ended = true;
     IgnoringErrors(lcShell, "ending the event loop", [&] { m_endEventLoop(); });
 }

@@ -22,7 +22,7 @@ static QString startHolder(QProcess& holder, const QString& folder)
     return answered ? QString::fromLocal8Bit(holder.readLine()).trimmed() : QStringLiteral("no answer");
 }
 
-TEST(InstanceLock, heldByAnotherProcessUntilItIsKilled)
+TEST(InstanceLock, heldUntilItsProcessIsKilledOrItIsGivenUp)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -39,6 +39,15 @@ TEST(InstanceLock, heldByAnotherProcessUntilItIsKilled)
     EXPECT_EQ(startHolder(third, folder.path()), QStringLiteral("locked"));
     third.closeWriteChannel();
     EXPECT_TRUE(third.waitForFinished(10000));
+
+    // Given up while its process still runs, as the program does before a logoff kills it.
+    platform::QtInstanceLock mine(folder.path(), kName);
+    platform::QtInstanceLock next(folder.path(), kName);
+    ASSERT_TRUE(mine.tryLock());
+    EXPECT_FALSE(next.tryLock());
+    mine.release();
+    EXPECT_FALSE(QFileInfo::exists(mine.lockFilePath()));
+    EXPECT_TRUE(next.tryLock());
 }
 
 TEST(InstanceLock, folderDefaultsToRuntimeElseCacheAndAnUnusableOneLetsTheProgramStart)

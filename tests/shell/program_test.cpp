@@ -1,5 +1,5 @@
 // Start-up and shutdown: the order of the steps, the single-instance guard, the co-brand
-// draw and a re-entered EndProgram.
+// draw, the lock given up by EndProgram and a re-entered EndProgram.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -99,7 +99,9 @@ protected:
     platform::Platform services{messages, fake.browser, fake.settings, fake.clock, fake.clipboard, fake.lock, random};
     shell::modHelp help{services, QStringLiteral("varodara")};
     LoggedWindows windows;
-    shell::Program program{services, help, windows, [] { g_log.emplace_back("endEventLoop"); }};
+    // The lock must be gone before the loop ends: a logoff on Windows kills the process then.
+    shell::Program program{services, help, windows,
+                           [this] { g_log.emplace_back(fake.lock.held ? "endEventLoop, locked" : "endEventLoop"); }};
 };
 
 TEST_F(StartProgram, SecondCopyOnlySaysSoAndEnds)

@@ -102,8 +102,14 @@ public:
 
 class FakeInstanceLock : public platform::InstanceLock {
 public:
-    bool tryLock() override { return available; }
+    bool tryLock() override
+    {
+        held = available;
+        return available;
+    }
+    void release() override { held = false; }
     bool available = true;
+    bool held = false;
 };
 
 class FakeRandom : public platform::Random {
