@@ -3,16 +3,11 @@
 // as they are (premultiplied ARGB32 in this machine's byte order, rows of 4 * SIZE bytes), so
 // that it neither loads the SVG module nor parses, paints or decodes an image at start-up.
 // The installed icons and the running program's thus come from the one renderer.
-// It also copies a raster image, Qt's own resources included, to raw pixels the same way, for
-// images the platform style would otherwise decode at start-up; it fails unless the image has
-// the size given, which the program expects.
 // Usage: render_icon INPUT.svg SIZE OUTPUT.png|OUTPUT.argb
-//        render_icon INPUT WIDTHxHEIGHT OUTPUT.argb
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QString>
-#include <QStyleFactory>
 #include <QSvgRenderer>
 #include <cstdio>
 
@@ -26,36 +21,14 @@ bool WriteRawPixels(const QImage& image, const QString& path)
            file.write(reinterpret_cast<const char*>(image.constBits()), bytes) == bytes;
 }
 
-// A raster image copied as it is, at the size it must have.
-int CopyRaster(const QString& input, const QString& size, const QString& output)
-{
-    // Qt's widget resources are there once the widgets library is: this asks for it by name.
-    (void)QStyleFactory::keys();
-    const QImage image = QImage(input).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull() || QStringLiteral("%1x%2").arg(image.width()).arg(image.height()) != size) {
-        std::fprintf(stderr, "render_icon: %s is not an image of %s pixels\n", qPrintable(input), qPrintable(size));
-        return 1;
-    }
-    if (!WriteRawPixels(image, output)) {
-        std::fprintf(stderr, "render_icon: cannot write %s\n", qPrintable(output));
-        return 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc != 4) {
-        std::fprintf(stderr,
-                     "usage: render_icon INPUT.svg SIZE OUTPUT.png|OUTPUT.argb\n"
-                     "       render_icon INPUT WIDTHxHEIGHT OUTPUT.argb\n");
+        std::fprintf(stderr, "usage: render_icon INPUT.svg SIZE OUTPUT.png|OUTPUT.argb\n");
         return 2;
     }
-    if (QString::fromLatin1(argv[2]).contains(QLatin1Char('x')))
-        return CopyRaster(QString::fromLocal8Bit(argv[1]), QString::fromLatin1(argv[2]),
-                          QString::fromLocal8Bit(argv[3]));
     QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
     const int size = QString::fromLatin1(argv[2]).toInt();
     if (!renderer.isValid() || size <= 0) {

@@ -1,7 +1,5 @@
 #include "ui/leanstyle.h"
 
-#include <qdrawutil.h>
-#include <QGroupBox>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,7 +11,6 @@
 
 #include "ui/housebutton.h"
 #include "ui/listbox.h"
-#include "ui/rawpixels.h"
 
 namespace ui {
 namespace {
@@ -56,11 +53,6 @@ private:
     std::function<QIcon()> m_load;
     std::optional<QIcon> m_icon;
 };
-
-constexpr int kGroupBoxTopMargin = 3;
-constexpr QMargins kGroupBoxFrameBorder{6, 6, 6, 6};
-// The frame image's size, as src/CMakeLists.txt has render_icon check it at build time.
-constexpr QSize kGroupBoxFrameSize{98, 38};
 
 constexpr int kButtonEdge = 2;
 constexpr int kListEdge = 1;
@@ -183,6 +175,11 @@ bool IsHouseOpenList(const QWidget* view)
 
 }  // namespace
 
+bool LeanStyle::overFusion() const
+{
+    return baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+}
+
 QIcon LeanStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
 {
     if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
@@ -222,6 +219,10 @@ void LeanStyle::drawControl(ControlElement element, const QStyleOption* option, 
 void LeanStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                                    const QWidget* widget) const
 {
+    if (control == CC_GroupBox && overFusion()) {
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call): past Fusion, on purpose.
+        return QCommonStyle::drawComplexControl(control, option, painter, widget);
+    }
     if (const auto* list = qstyleoption_cast<const QStyleOptionComboBox*>(option);
         list != nullptr && control == CC_ComboBox && IsHouseControl(widget))
         return DrawHouseList(this, *list, painter, widget);
@@ -246,7 +247,22 @@ QRect LeanStyle::subControlRect(ComplexControl control, const QStyleOptionComple
             break;
         }
     }
+    if (control == CC_GroupBox && overFusion()) {
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call): past Fusion, on purpose.
+        return QCommonStyle::subControlRect(control, option, subControl, widget);
+    }
     return QProxyStyle::subControlRect(control, option, subControl, widget);
+}
+
+int LeanStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                         QStyleHintReturn* returnData) const
+{
+    // The caption sits across the frame's top line.
+    if (hint == SH_GroupBox_TextLabelVerticalAlignment && overFusion()) {
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call): past Fusion, on purpose.
+        return QCommonStyle::styleHint(hint, option, widget, returnData);
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
 void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -258,22 +274,11 @@ void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
             painter->fillRect(option->rect, option->palette.color(QPalette::Highlight));
         return;
     }
-    const bool fusion = baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
-    if (element != PE_FrameGroupBox || !fusion)
-        return QProxyStyle::drawPrimitive(element, option, painter, widget);
-    if (!m_groupBoxFrameRead) {
-        m_groupBoxFrameRead = true;
-        m_groupBoxFrame =
-            QPixmap::fromImage(ReadRawPixels(QStringLiteral(":/styles/fusion_groupbox.argb"), kGroupBoxFrameSize));
+    if (element == PE_FrameGroupBox && overFusion()) {
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call): past Fusion, on purpose.
+        return QCommonStyle::drawPrimitive(element, option, painter, widget);
     }
-    if (m_groupBoxFrame.isNull())
-        return QProxyStyle::drawPrimitive(element, option, painter, widget);
-    // Fusion's own measure: the frame starts below the title, or near the top without one.
-    int topMargin = kGroupBoxTopMargin;
-    const auto* box = qobject_cast<const QGroupBox*>(widget);
-    if (box == nullptr || box->isCheckable() || !box->title().isEmpty())
-        topMargin += qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
-    qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), kGroupBoxFrameBorder, m_groupBoxFrame);
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 }  // namespace ui

@@ -12,14 +12,15 @@
 // Drawn here rather than by style sheets: a style sheet puts a style of its own between the
 // widget and the palette, so the widget no longer follows it, and costs start-up time.
 //
-// As for the image reads: each read of an image by file name makes Qt's image reader load
-// every image-format plugin installed (JPEG, GIF, ICO, SVG...) to ask whether it wants the
-// file, which costs start-up time and memory although the program shows no such image. So:
-//   - the menu bar's overflow arrow, built with every menu bar but shown only when the menu
-//     titles do not fit (never, on our fixed-size windows), is read when it is first drawn;
-//   - the Fusion group box frame image is copied from Qt's resources at build time as raw
-//     pixels, and drawn as Fusion draws it.
-#include <QPixmap>
+// Captioned frames (group boxes) are drawn as the Windows style draws them, over Fusion too: a
+// thin etched border with the caption set into its top line, and the inside left in the
+// frame's own colour (Fusion lays a translucent frame image over it and puts the caption above
+// the box).
+//
+// The menu bar's overflow arrow, built with every menu bar but shown only when the menu titles
+// do not fit (never, on our fixed-size windows), is read when it is first drawn: reading an
+// image by file name makes Qt's image reader load every image-format plugin installed (JPEG,
+// GIF, ICO, SVG...) to ask whether it wants the file, which costs start-up time and memory.
 #include <QProxyStyle>
 
 namespace ui {
@@ -41,10 +42,12 @@ public:
                             const QWidget* widget = nullptr) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl subControl,
                          const QWidget* widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
 
 private:
-    mutable QPixmap m_groupBoxFrame;
-    mutable bool m_groupBoxFrameRead = false;
+    // Whether the platform style draws frames its own way, which the Windows style's replaces.
+    bool overFusion() const;
 };
 
 }  // namespace ui

@@ -113,16 +113,13 @@ inline QRgb MostCommonColour(const QImage& image, const QRegion& region)
     return common;
 }
 
-// The control's own face in its window's painting: what its children do not cover; for a text
-// box with scroll bars, its page; for a captioned frame, around its frame, behind the caption
-// (Fusion lays the faint shade of its frame image over the inside).
+// The control's own face in its window's painting: what its children do not cover (a captioned
+// frame's inside too); for a text box with scroll bars, its page.
 inline QRgb FaceColour(QWidget* window, QWidget* control)
 {
     if (auto* scrolling = qobject_cast<QAbstractScrollArea*>(control))
         control = scrolling->viewport();
     QRegion face = control->visibleRegion();
-    if (auto* frame = qobject_cast<QGroupBox*>(control))
-        face -= frame->contentsRect();
     for (const QWidget* child : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isVisible())
             face -= child->geometry();
