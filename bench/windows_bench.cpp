@@ -59,8 +59,8 @@ private:
 struct Program {
     platform::QtServices services;
     shell::modHelp help{services.platform(), QStringLiteral("varodara-bench")};
-    ui::AppContext context{services.platform(), help, [] {}};
-    ui::WindowRegistry& registry = context.windows;
+    app::Application application{services.platform(), help, [] {}};
+    ui::WindowRegistry& registry = application.context().windows;
     QWidget* main = nullptr;
 
     Program()

@@ -1,33 +1,73 @@
 #include "app/appwindows.h"
 
+#include <QPointer>
+
 #include "ui/main/frmmain.h"
+#include "ui/promo/frmabout.h"
+#include "ui/promo/frmexitscreen.h"
+#include "ui/result/frmpersonalmonth.h"
 
 namespace app {
 
 void AppWindows::showMainWindow()
 {
-    m_windows.show<ui::frmMain>();
+    if (m_ending)
+        return;
+    m_context.windows.show<ui::frmMain>();
+    // Back from the result window: its unload showed the exit screen, which must not stay.
+    m_context.windows.hide<ui::frmExitScreen>();
+}
+
+void AppWindows::showResultWindow()
+{
+    if (!m_ending)
+        m_context.windows.show<ui::frmPersonalMonth>();
+}
+
+void AppWindows::showResult(core::Int16 number)
+{
+    if (auto* result = m_context.windows.find<ui::frmPersonalMonth>())
+        ui::ShowPersonalMonthResult(number, *result);
+}
+
+void AppWindows::showExitScreen()
+{
+    if (!m_ending)
+        m_context.windows.show<ui::frmExitScreen>();
+}
+
+void AppWindows::showAbout()
+{
+    if (m_ending)
+        return;
+    // The About window may unload itself (its close box) while it runs modally.
+    auto& window = m_context.windows.load<ui::frmAbout>();
+    const QPointer<ui::frmAbout> about = &window;
+    window.exec();
+    if (about)
+        m_context.windows.unload(*about);
 }
 
 void AppWindows::bringCoBrandToFront()
 {
-    if (auto* main = m_windows.find<ui::frmMain>())
+    if (auto* main = m_context.windows.find<ui::frmMain>())
         main->lblCobrand()->raise();
 }
 
 void AppWindows::bringFullBrandToFront()
 {
-    if (auto* main = m_windows.find<ui::frmMain>())
+    if (auto* main = m_context.windows.find<ui::frmMain>())
         main->lblFullBrand()->raise();
 }
 
 void AppWindows::unloadAllWindows()
 {
-    m_windows.unloadAll();
+    m_ending = true;
+    m_context.windows.unloadAll();
 }
 
 Application::Application(platform::Platform& platform, shell::modHelp& help, std::function<void()> endEventLoop)
-    : m_context{platform, help, [this] { m_program.EndProgram(); }},
+    : m_context{platform, help, [this] { m_program.EndProgram(); }, m_windows},
       m_program(platform, help, m_windows, std::move(endEventLoop))
 {
 }

@@ -11,7 +11,6 @@ namespace shell {
 
 enum class Site { Main, Help };
 
-// The host name of the site, as configured at build time.
 QString SiteHost(Site site);
 // "http://" + host of the site + path; an empty path is the site root.
 QString SiteAddress(Site site, const QString& path = {});

@@ -1,7 +1,7 @@
 #pragma once
 // Start-up and shutdown. main() -> StartProgram: instance guard, seed, update reminder,
 // main window, CoBrand_Randomize. Every way out of the program ends in EndProgram, which
-// unloads each loaded window once and ends the event loop.
+// unloads the windows until none is loaded, gives up the instance lock and ends the event loop.
 #include <functional>
 
 #include "core/int16.h"
@@ -19,8 +19,8 @@ public:
     // The main window's two overlapping promotional labels.
     virtual void bringCoBrandToFront() = 0;
     virtual void bringFullBrandToFront() = 0;
-    // Unloads every loaded window once, each running its own unload behaviour; a failing
-    // unload is skipped.
+    // Unloads the loaded windows until none is left, each running its own unload behaviour,
+    // and shows none; a failing unload is skipped.
     virtual void unloadAllWindows() = 0;
 };
 

@@ -4,7 +4,6 @@
 #include <QScreen>
 
 #include "ui/programicon.h"
-#include "ui/windowregistry.h"
 
 namespace ui {
 
@@ -31,12 +30,6 @@ QPoint PlaceOnScreen(const QSize& frame, const QRect& available)
     };
     return {axis(available.x(), available.width(), frame.width()),
             axis(available.y(), available.height(), frame.height())};
-}
-
-void Form::unloadThroughRegistry()
-{
-    if (m_registry != nullptr)
-        m_registry->unload(*this);
 }
 
 }  // namespace ui

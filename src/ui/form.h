@@ -8,13 +8,13 @@
 #include <QShowEvent>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <utility>
 
 #include "ui/colours.h"
 #include "version.h"
 
 namespace ui {
-
-class WindowRegistry;
 
 inline const QString kWindowCaption = QStringLiteral("OV Varodara Zevaz Adavuv v" VARODARA_VERSION);
 
@@ -35,12 +35,19 @@ public:
     // Runs once, when the form is unloaded by any road; it cannot cancel the unload.
     virtual void Form_Unload() {}
 
-protected:
-    // The close box's road: the registry unloads the form (it is not yet unloading).
-    void unloadThroughRegistry();
+    // How the close box unloads the form: set by whoever owns it, cleared once it is unloading.
+    void setUnload(std::function<void()> unload) { m_unload = std::move(unload); }
 
-    friend class WindowRegistry;
-    WindowRegistry* m_registry = nullptr;
+protected:
+    void unloadByOwner()
+    {
+        // A copy: the owner clears the form's own while the unload runs.
+        if (const std::function<void()> unload = m_unload)
+            unload();
+    }
+
+private:
+    std::function<void()> m_unload;
 };
 
 // Base for the concrete windows.
@@ -72,7 +79,7 @@ template <typename QtBase>
 void FormWindow<QtBase>::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    unloadThroughRegistry();
+    unloadByOwner();
 }
 
 template <typename QtBase>

@@ -19,9 +19,8 @@ constexpr QRect TwipsRect(int left, int top, int width, int height)
     return {Twips(left), Twips(top), Twips(width), Twips(height)};
 }
 
-// Sets the widget's geometry (relative to its parent) from twips.
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
-// The same, returning the widget so that a control is built, named and placed in one line.
+// PlaceTwips, returning the widget so that a control is built, named and placed in one line.
 template <typename W>
 W* Place(W* widget, int left, int top, int width, int height)
 {
@@ -34,7 +33,6 @@ W* Place(W* widget, const char* objectName, int left, int top, int width, int he
     widget->setObjectName(QLatin1String(objectName));
     return Place(widget, left, top, width, height);
 }
-// Fixes a window's client area to the given twips.
 void SetClientSizeTwips(QWidget* window, int width, int height);
 
 }  // namespace ui

@@ -14,14 +14,14 @@ WindowRegistry::~WindowRegistry()
         // A window already destroyed (with a parent window, say) leaves its form dangling.
         if (!entry.widget)
             continue;
-        entry.form->m_registry = nullptr;
+        entry.form->setUnload({});
         delete entry.widget.data();
     }
 }
 
 void WindowRegistry::adopt(Form& form)
 {
-    form.m_registry = this;
+    form.setUnload([this, &form] { unload(form); });
     m_loaded.push_back({form.widget(), &form});
     form.Form_Load();
 }
@@ -39,7 +39,7 @@ void WindowRegistry::unload(Form& form)
     const auto again = std::find_if(m_loaded.begin(), m_loaded.end(), [&](const Entry& e) { return e.form == &form; });
     QPointer<QWidget> widget = again->widget;
     m_loaded.erase(again);
-    form.m_registry = nullptr;
+    form.setUnload({});
     if (widget) {
         widget->hide();
         // Deferred: the unload may come from one of the window's own handlers.
@@ -49,11 +49,10 @@ void WindowRegistry::unload(Form& form)
 
 void WindowRegistry::unloadAll()
 {
-    const std::vector<Form*> forms = loadedForms();
-    for (Form* form : forms) {
-        if (isLoaded(*form))
-            unload(*form);
-    }
+    // An unload may load another window (leaving the main window shows the exit screen): go on
+    // until none is left.
+    for (std::vector<Form*> forms = loadedForms(); !forms.empty(); forms = loadedForms())
+        unload(*forms.front());
 }
 
 std::vector<Form*> WindowRegistry::loadedForms() const
@@ -64,12 +63,6 @@ std::vector<Form*> WindowRegistry::loadedForms() const
             forms.push_back(entry.form);
     }
     return forms;
-}
-
-bool WindowRegistry::isLoaded(const Form& form) const
-{
-    return std::any_of(m_loaded.begin(), m_loaded.end(),
-                       [&](const Entry& e) { return e.form == &form && e.widget && !e.unloading; });
 }
 
 }  // namespace ui

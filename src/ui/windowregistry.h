@@ -71,11 +71,10 @@ public:
     // not loaded, or already being unloaded, is left alone.
     void unload(Form& form);
 
-    // Unloads every loaded window once, in the order they were loaded.
+    // Unloads the loaded windows in the order they were loaded, until none is left.
     void unloadAll();
 
     std::vector<Form*> loadedForms() const;
-    bool isLoaded(const Form& form) const;
 
 private:
     struct Entry {

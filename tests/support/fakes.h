@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -107,9 +108,15 @@ public:
         held = available;
         return available;
     }
-    void release() override { held = false; }
+    void release() override
+    {
+        held = false;
+        if (onRelease)
+            onRelease();
+    }
     bool available = true;
     bool held = false;
+    std::function<void()> onRelease;
 };
 
 class FakeRandom : public platform::Random {

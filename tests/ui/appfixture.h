@@ -1,6 +1,6 @@
 #pragma once
-// A whole program on fakes: every window built through the real registry and AppWindows,
-// with fake services and EndProgram recorded instead of ending the process.
+// A whole program on fakes: built through app::Application as main() builds it, with fake
+// services; EndProgram's calls are counted, and it ends no process.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -41,9 +41,18 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(window, 2000));
     }
 
+    AppFixture()
+    {
+        // Counted on the way in: every window's road to EndProgram goes through the context.
+        std::function<void()>& endProgram = application.context().EndProgram;
+        endProgram = [this, end = endProgram] {
+            ++endProgramCalls;
+            end();
+        };
+    }
+
     void TearDown() override
     {
-        program.reset();
         flushDeletes();
         EXPECT_EQ(fake.messages.pendingAnswers(), 0u) << "an expected message box never appeared";
     }
@@ -51,19 +60,10 @@ protected:
     fakes::FakePlatform fake;
     shell::modHelp help{fake.platform, QStringLiteral("varodara-test")};
     int endProgramCalls = 0;
-    std::unique_ptr<shell::Program> program;
-    ui::AppContext context{fake.platform, help, [this] {
-                               ++endProgramCalls;
-                               if (program)
-                                   program->EndProgram();
-                           }};
-    ui::WindowRegistry& registry = context.windows;
-    app::AppWindows windows{registry};
     int eventLoopEnds = 0;
-
-    // Call from a test to have EndProgram really unload the windows (as in the program).
-    void useRealEndProgram()
-    {
-        program = std::make_unique<shell::Program>(fake.platform, help, windows, [this] { ++eventLoopEnds; });
-    }
+    // Built as main() builds it, on the fakes; ending the event loop is only counted.
+    app::Application application{fake.platform, help, [this] { ++eventLoopEnds; }};
+    ui::WindowRegistry& registry = application.context().windows;
+    app::AppWindows& windows = application.windows();
+    shell::Program& program = application.program();
 };

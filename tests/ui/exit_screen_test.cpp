@@ -1,6 +1,6 @@
 // The exit screen: layout, the random promotional line, placeholders, the space filter of the
 // address boxes, the two links, the tab order and the ways out through EndProgram.
-#include "ui/promo/frmexitscreen.h"  // first: form.h before the registry
+#include "ui/promo/frmexitscreen.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -15,6 +15,26 @@
 #include "ui/twips.h"
 
 namespace {
+
+// Calls back for every window that is shown while it lives.
+class ShowWatch : public QObject {
+public:
+    explicit ShowWatch(std::function<void(const QWidget*)> shown) : m_shown(std::move(shown))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+            m_shown(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    std::function<void(const QWidget*)> m_shown;
+};
 
 class ExitScreenTest : public AppFixture {
 protected:
@@ -200,25 +220,39 @@ TEST_F(ExitScreenTest, focus_starts_on_exit_and_tab_visits_the_controls_in_order
 }
 
 // Every window is unloaded once. After Exit, the exit screen's own unload calls EndProgram
-// again, which the running call absorbs.
-TEST_F(ExitScreenTest, exit_and_the_close_box_end_the_program_through_EndProgram)
+// again, which the running call absorbs. Each way on a program of its own: an ended program
+// stays ended.
+class ExitScreenEnd : public ExitScreenTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ExitScreenEnd, exit_and_the_close_box_end_the_program_through_EndProgram)
 {
-    for (int way = 0; way < 2; ++way) {  // Exit clicked, the close box
-        SCOPED_TRACE(way);
-        useRealEndProgram();  // afresh: an ended program stays ended
-        endProgramCalls = eventLoopEnds = 0;
-        QPointer<QWidget> main = &registry.load<ui::frmMain>();
-        QPointer<QWidget> form = &open();
-        if (way == 0)
-            QTest::mouseClick(child(form, "cmdClose"), Qt::LeftButton);
-        else
-            form->close();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return eventLoopEnds == 1; }, 2000));
-        EXPECT_EQ(endProgramCalls, way == 0 ? 2 : 1);
-        EXPECT_TRUE(registry.loadedForms().empty());
-        flushDeletes();
-        EXPECT_TRUE(form.isNull() && main.isNull());
-    }
+    const int way = GetParam();  // Exit clicked, the close box
+    QPointer<QWidget> main = &registry.load<ui::frmMain>();
+    QPointer<QWidget> form = &open();
+    if (way == 0)
+        QTest::mouseClick(child(form, "cmdClose"), Qt::LeftButton);
+    else
+        form->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return eventLoopEnds == 1; }, 2000));
+    EXPECT_EQ(endProgramCalls, way == 0 ? 2 : 1);
+    EXPECT_TRUE(registry.loadedForms().empty());
+    flushDeletes();
+    EXPECT_TRUE(form.isNull() && main.isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(EitherWay, ExitScreenEnd, ::testing::Values(0, 1));
+
+// A logoff or SIGTERM with the main window open: its unload would show the exit screen.
+TEST_F(ExitScreenTest, the_end_shows_no_window_and_unloads_every_one_before_the_lock_goes)
+{
+    program.StartProgram();
+    QStringList shown;
+    ShowWatch watch([&](const QWidget* window) { shown << window->objectName(); });
+    std::optional<std::size_t> loadedAtRelease;
+    fake.lock.onRelease = [&] { loadedAtRelease = registry.loadedForms().size(); };
+    program.EndProgram();
+    EXPECT_EQ(loadedAtRelease, std::optional<std::size_t>(0)) << "windows still loaded, or the lock kept";
+    EXPECT_EQ(shown, QStringList());
 }
 
 }  // namespace

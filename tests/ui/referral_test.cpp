@@ -1,6 +1,6 @@
 // Refer A Friend: the tests of the entries in their order, and the exact address that reaches
 // the browser (trimmed values, percent-encoded as UTF-8 except letters, digits and "-._~@:/").
-#include "ui/promo/frmexitscreen.h"  // first: form.h before the registry
+#include "ui/promo/frmexitscreen.h"
 
 #include <QPlainTextEdit>
 

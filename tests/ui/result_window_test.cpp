@@ -124,6 +124,11 @@ TEST_F(ResultWindow, box_takes_no_typing_paste_or_delete_but_selects_with_the_ke
 
 TEST_F(ResultWindow, back_returns_to_the_main_window_and_the_close_box_to_the_exit_screen)
 {
+    // Centred on its first show only: Back leaves it where the user moved it.
+    const QRect screen = registry.show<ui::frmMain>().screen()->availableGeometry();
+    QWidget* moved = registry.find<ui::frmMain>();
+    EXPECT_LE((moved->frameGeometry().center() - screen.center()).manhattanLength(), 1);
+    moved->move(screen.topLeft() + QPoint(40, 30));
     for (const bool back : {true, false}) {
         // The main window as Next leaves it: loaded with the user's entries, then hidden.
         auto& main = registry.show<ui::frmMain>();
@@ -137,6 +142,7 @@ TEST_F(ResultWindow, back_returns_to_the_main_window_and_the_close_box_to_the_ex
 
         EXPECT_TRUE(form.isNull()) << back;
         EXPECT_EQ(main.isVisible(), back);
+        EXPECT_EQ(main.pos(), screen.topLeft() + QPoint(40, 30));
         EXPECT_EQ(child<QLineEdit>(&main, "txtFirstName")->text(), QStringLiteral("Ann"));
         EXPECT_EQ(child<QComboBox>(&main, "cboMonth")->currentText(), QStringLiteral("May"));
         ASSERT_NE(registry.find<ui::frmExitScreen>(), nullptr) << "the unload shows the exit screen, Back hides it";

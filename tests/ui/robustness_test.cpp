@@ -1,6 +1,6 @@
 // The whole program on fakes under hostile conditions: a settings store that reads but cannot
 // be written, and a million characters pasted into every text box of both input windows.
-#include "ui/promo/frmexitscreen.h"  // first: form.h before the registry
+#include "ui/promo/frmexitscreen.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -20,9 +20,8 @@ TEST_F(Robustness, aStoreThatCannotBeWrittenAsksOnceAndYesStillOpensTheDownloadP
     fake.settings.values[key] = monthAgo;
     fake.settings.failWrites = true;
     fake.messages.expect(platform::MessageAnswer::Yes);
-    useRealEndProgram();
 
-    program->StartProgram();  // runs the reminder, then the main window's load runs it again
+    program.StartProgram();  // runs the reminder, then the main window's load runs it again
 
     EXPECT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_EQ(fake.browser.opened, QStringList{shell::SiteAddress(shell::Site::Main,

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 #include <limits>
 #include <string>
@@ -22,10 +21,7 @@
 #include "ui/housebutton.h"
 #include "ui/listbox.h"
 #include "ui/main/mainmenus.h"
-#include "ui/promo/frmabout.h"
-#include "ui/promo/frmexitscreen.h"
 #include "ui/promotexts.h"
-#include "ui/result/frmpersonalmonth.h"
 #include "ui/twips.h"
 
 namespace ui {
@@ -102,7 +98,7 @@ void frmMain::buildControls()
     SetClientSizeTwips(client, kClientWidth, kClientHeight);
     setCentralWidget(client);
 
-    m_forumLink = BuildForumStrip(client, m_context.help, {80, 0, 6255, 50, 140});
+    BuildForumStrip(client, m_context.help, {80, 0, 6255, 50, 140});
 
     auto* detailsFrame =
         Place(new QGroupBox(tr("Please Fill In The Below Details:"), client), "fraName", 80, 720, 6255, 1605);
@@ -169,7 +165,7 @@ void frmMain::Form_Load()
 
 void frmMain::Form_Unload()
 {
-    m_context.windows.show<frmExitScreen>();
+    m_context.navigation.showExitScreen();
 }
 
 bool frmMain::ValidateDetails()
@@ -212,7 +208,9 @@ void frmMain::cmdNext_Click()
     if (!ValidateDetails())
         return;
     hide();
-    auto& result = m_context.windows.show<frmPersonalMonth>();
+    m_context.navigation.showResultWindow();
+    // Checked again with the result window up, as the design orders it. Nothing can have
+    // changed the entries since, so no message comes; the order of the steps is kept.
     if (!ValidateDetails())
         return;
 
@@ -221,7 +219,7 @@ void frmMain::cmdNext_Click()
     const QDate today = m_context.platform.clock.today();
     const core::Int16 number =
         core::CalculatePersonalMonth(day, month, core::CalendarDate{today.year(), today.month(), today.day()});
-    ShowPersonalMonthResult(number, result);
+    m_context.navigation.showResult(number);
 }
 
 void frmMain::mnuNext_Click()
@@ -231,20 +229,15 @@ void frmMain::mnuNext_Click()
 
 void frmMain::cmdExit_Click()
 {
-    // Unloading schedules this object's deletion: only the registry is used afterwards.
-    WindowRegistry& windows = m_context.windows;
-    shell::IgnoringErrors(lcUi, "showing the exit screen", [&] { windows.show<frmExitScreen>(); });
-    shell::IgnoringErrors(lcUi, "unloading the main window", [&] { windows.unload(*this); });
+    // Unloading schedules this object's deletion: only the context is used afterwards.
+    AppContext& context = m_context;
+    shell::IgnoringErrors(lcUi, "showing the exit screen", [&] { context.navigation.showExitScreen(); });
+    shell::IgnoringErrors(lcUi, "unloading the main window", [&] { context.windows.unload(*this); });
 }
 
 void frmMain::mnuAbout_Click()
 {
-    // The About window may unload itself (its close box) while it runs modally.
-    auto& window = m_context.windows.load<frmAbout>();
-    const QPointer<frmAbout> about = &window;
-    window.exec();
-    if (about)
-        m_context.windows.unload(*about);
+    m_context.navigation.showAbout();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

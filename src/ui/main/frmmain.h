@@ -1,9 +1,10 @@
 #pragma once
 // frmMain: the input window. Loaded once by start-up (Form_Load: update reminder, fill the
-// three lists); Next validates, hides this window and shows frmPersonalMonth with the
-// reading; the menus and link labels call modHelp; leaving shows frmExitScreen.
+// three lists); Next validates, hides this window and has the result window show the reading;
+// the menus and link labels call modHelp; leaving shows the exit screen. Other windows are
+// reached through Navigation only.
 //   names + birth-date lists -> ValidateDetails (core::ValidateBirthDetails) -> message box
-//   Next -> frmPersonalMonth <- ShowPersonalMonthResult(core::CalculatePersonalMonth(...))
+//   Next -> Navigation::showResult(core::CalculatePersonalMonth(...))
 #include <QMainWindow>
 
 #include "ui/appcontext.h"
@@ -25,14 +26,7 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
-    // Shows one message for the first failing check; false when one failed.
-    bool ValidateDetails();
-    void cmdNext_Click();
-    void mnuNext_Click();
-    void cmdExit_Click();
-    // Help > About Software: frmAbout, modal; returns when it is closed.
-    void mnuAbout_Click();
-
+    // The two overlapping offers, which start-up brings to the front by its draw.
     LinkLabel* lblCobrand() const { return m_lblCobrand; }
     LinkLabel* lblFullBrand() const { return m_lblFullBrand; }
 
@@ -42,6 +36,12 @@ protected:
 
 private:
     void buildControls();
+    // Shows one message for the first failing check; false when one failed.
+    bool ValidateDetails();
+    void cmdNext_Click();
+    void mnuNext_Click();
+    void cmdExit_Click();
+    void mnuAbout_Click();
     // Typed a-z becomes A-Z before it reaches the name box; true when the key was replaced.
     bool txtName_KeyPress(QObject* box, QKeyEvent* event);
 
@@ -54,7 +54,6 @@ private:
     QComboBox* m_cboYear = nullptr;
     QPushButton* m_cmdNext = nullptr;
     QPushButton* m_cmdExit = nullptr;
-    LinkLabel* m_forumLink = nullptr;
     LinkLabel* m_lblCobrand = nullptr;
     LinkLabel* m_lblFullBrand = nullptr;
     bool m_shownBefore = false;

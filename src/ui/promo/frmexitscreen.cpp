@@ -32,6 +32,17 @@ const QString kCatalogueText =
         "only fun to use but also very informative. Try them out today and share your "
         "experience with your friends and family. ");
 
+// floor(4 r), kept within 0..3.
+int PromotionalLineIndex(float r)
+{
+    const float scaled = r * 4.0f;
+    if (!(scaled >= 1.0f))
+        return 0;
+    if (scaled >= 3.0f)
+        return 3;
+    return static_cast<int>(scaled);
+}
+
 }  // namespace
 
 const QStringList& PromotionalLines()
@@ -57,16 +68,6 @@ const QStringList& PromotionalLines()
         };
     }();
     return lines;
-}
-
-int PromotionalLineIndex(float r)
-{
-    const float scaled = r * 4.0f;
-    if (!(scaled >= 1.0f))
-        return 0;
-    if (scaled >= 3.0f)
-        return 3;
-    return static_cast<int>(scaled);
 }
 
 frmExitScreen::frmExitScreen(AppContext& context)

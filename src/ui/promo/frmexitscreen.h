@@ -1,5 +1,5 @@
 #pragma once
-// frmExitScreen: the last window. Shown by frmMain's and frmPersonalMonth's unload; its Exit
+// frmExitScreen: the last window. Shown when the main or the result window is left; its Exit
 // button and its own closing end the program through EndProgram. Carries the Refer A Friend
 // frame (ReferAFriendBox, which submits through modTellAFriend).
 //   Form_Load -> random promotional line; visit check / lblGoToHome -> modHelp pages.
@@ -24,11 +24,10 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
+private:
     void visitSiteCheck_Click();
     void lblGoToHome_Click();
     void cmdClose_Click();
-
-private:
     void buildControls();
     void buildTabOrder();
 
@@ -42,7 +41,5 @@ private:
 
 // The four promotional lines, naming the maker's main site.
 const QStringList& PromotionalLines();
-// floor(4 r), kept within 0..3.
-int PromotionalLineIndex(float r);
 
 }  // namespace ui

@@ -8,8 +8,6 @@
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/housebutton.h"
-#include "ui/main/frmmain.h"
-#include "ui/promo/frmexitscreen.h"
 #include "ui/promotexts.h"
 #include "ui/twips.h"
 
@@ -38,7 +36,7 @@ frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
     // a plain pointer movement count too.
     m_txtDisplay->viewport()->setMouseTracking(true);
     m_txtDisplay->viewport()->installEventFilter(this);
-    connect(m_txtDisplay, &QPlainTextEdit::textChanged, this, &frmPersonalMonth::txtDisplay_Change);
+    connect(m_txtDisplay, &QPlainTextEdit::textChanged, this, &frmPersonalMonth::clearClipboard);
 
     m_cmdback = Place(new HouseButton(tr("&Back"), this), "cmdback", 5250, 3780, 1095, 375);
     connect(m_cmdback, &QPushButton::clicked, this, &frmPersonalMonth::cmdback_Click);
@@ -55,40 +53,19 @@ void frmPersonalMonth::Form_Load() {}
 
 void frmPersonalMonth::Form_Unload()
 {
-    shell::IgnoringErrors(lcUi, "showing the exit screen", [this] { m_context.windows.show<frmExitScreen>(); });
+    shell::IgnoringErrors(lcUi, "showing the exit screen", [this] { m_context.navigation.showExitScreen(); });
 }
 
 void frmPersonalMonth::cmdback_Click()
 {
-    // Unloading schedules this object's deletion: work on a local from here on.
-    WindowRegistry& windows = m_context.windows;
-    shell::IgnoringErrors(lcUi, "unloading the result window", [&] { windows.unload(*this); });
-    shell::IgnoringErrors(lcUi, "showing the main window", [&] { windows.show<frmMain>(); });
-    // The unload showed the exit screen; Back leaves only the main window visible.
-    shell::IgnoringErrors(lcUi, "hiding the exit screen", [&] { windows.hide<frmExitScreen>(); });
+    // Unloading schedules this object's deletion: work on a local from here on. The unload
+    // shows the exit screen; showing the main window hides it again.
+    AppContext& context = m_context;
+    shell::IgnoringErrors(lcUi, "unloading the result window", [&] { context.windows.unload(*this); });
+    shell::IgnoringErrors(lcUi, "showing the main window", [&] { context.navigation.showMainWindow(); });
 }
 
-void frmPersonalMonth::txtDisplay_Change()
-{
-    m_context.platform.clipboard.clear();
-}
-
-void frmPersonalMonth::txtDisplay_Click()
-{
-    m_context.platform.clipboard.clear();
-}
-
-void frmPersonalMonth::txtDisplay_MouseDown()
-{
-    m_context.platform.clipboard.clear();
-}
-
-void frmPersonalMonth::txtDisplay_MouseMove()
-{
-    m_context.platform.clipboard.clear();
-}
-
-void frmPersonalMonth::txtDisplay_MouseUp()
+void frmPersonalMonth::clearClipboard()
 {
     m_context.platform.clipboard.clear();
 }
@@ -99,15 +76,16 @@ bool frmPersonalMonth::eventFilter(QObject* watched, QEvent* event)
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             m_mousePressed = true;
-            txtDisplay_MouseDown();
+            clearClipboard();
             break;
         case QEvent::MouseMove:
-            txtDisplay_MouseMove();
+            clearClipboard();
             break;
         case QEvent::MouseButtonRelease:
-            txtDisplay_MouseUp();
+            clearClipboard();
+            // A release after a press is a click as well.
             if (m_mousePressed)
-                txtDisplay_Click();
+                clearClipboard();
             m_mousePressed = false;
             break;
         default:

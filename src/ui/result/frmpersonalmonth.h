@@ -1,8 +1,8 @@
 #pragma once
-// frmPersonalMonth: shows one result read-only. Loaded and shown by frmMain's Next, which
-// then writes the text with ShowPersonalMonthResult. Back unloads it and shows frmMain;
-// unloading (Back or close box) shows frmExitScreen. Any change of the display box, and any
-// click, press or pointer movement over it, empties the clipboard.
+// frmPersonalMonth: shows one result read-only. Loaded and shown by the main window's Next,
+// which then has the text written with ShowPersonalMonthResult. Back unloads it and shows the
+// main window; unloading (Back or close box) shows the exit screen. Any change of the display
+// box, and any click, press, release or pointer movement over it, empties the clipboard.
 #include <QPlainTextEdit>
 #include <QWidget>
 
@@ -28,11 +28,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void txtDisplay_Change();
-    void txtDisplay_Click();
-    void txtDisplay_MouseDown();
-    void txtDisplay_MouseMove();
-    void txtDisplay_MouseUp();
+    // What each of the box's Change, Click, MouseDown, MouseMove and MouseUp does.
+    void clearClipboard();
 
     AppContext& m_context;
     QPlainTextEdit* m_txtDisplay = nullptr;

@@ -1,0 +1,23 @@
+#pragma once
+// The moves from one window to another. A window asks for them here and never names another
+// window; the composition root (app::AppWindows) carries them out on the window registry.
+#include "core/int16.h"
+
+namespace ui {
+
+class Navigation {
+public:
+    virtual ~Navigation() = default;
+
+    // The main window becomes the visible one; an exit screen that a left result window
+    // showed is hidden again (Back).
+    virtual void showMainWindow() = 0;
+    // The result window, loaded afresh and empty; showResult(number) then writes into it.
+    virtual void showResultWindow() = 0;
+    virtual void showResult(core::Int16 number) = 0;
+    virtual void showExitScreen() = 0;
+    // Modal: returns once the About window is closed and unloaded.
+    virtual void showAbout() = 0;
+};
+
+}  // namespace ui
