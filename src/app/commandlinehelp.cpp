@@ -8,7 +8,7 @@ std::string HelpText(const std::string& program)
 {
     return "Usage: " + program +
            " [OPTION]\n"
-           "Works out your personal month number from your birth date and shows its reading.\n"
+           "Works out your Varodara Zevaz Adavuv from your birth date and shows its reading.\n"
            "\n"
            "  -h, --help            show this help and exit\n"
            "                          " +
@@ -40,7 +40,9 @@ std::string HelpText(const std::string& program)
            " --number 1990-05-17 --json\n"
            "\n"
            "A refused date, month or option is named on standard error, with exit status 2.\n"
-           "Any other argument is ignored. " +
+           "With --number, --month, --explain or --json, an argument that is none of the options\n"
+           "above is refused too; without them, other arguments are ignored (a desktop launcher\n"
+           "may pass a field code).\n" +
            std::string(WhereTheWindowOpens()) + "\n";
 }
 
