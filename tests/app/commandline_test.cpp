@@ -214,7 +214,7 @@ TEST(CommandLine, working_adds_up_to_the_printed_number_and_json_says_the_same)
     ASSERT_EQ(steps.size(), 5);
     const auto numbers = [&](int step, const char* key) {
         std::vector<int> values;
-        for (const QJsonValue& value : steps[step].toObject()[QLatin1String(key)].toArray())
+        for (const auto& value : steps[step].toObject()[QLatin1String(key)].toArray())
             values.push_back(value.toInt());
         return values;
     };
