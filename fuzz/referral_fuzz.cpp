@@ -8,7 +8,7 @@
 #include "fakes.h"
 #include "fuzzsupport.h"
 #include "shell/modhelp.h"
-#include "ui/promo/modtellafriend.h"
+#include "shell/modtellafriend.h"
 
 namespace {
 
@@ -51,12 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     trimmed << shell::SiteAddress(shell::Site::Main, QStringLiteral("/ov-free-varodara-zevaz-adavuv/"));
 
-    CheckAddress(ui::ReferralAddress({trimmed[0], trimmed[1], trimmed[2], trimmed[3], trimmed[4]}), trimmed);
+    CheckAddress(shell::ReferralAddress({trimmed[0], trimmed[1], trimmed[2], trimmed[3], trimmed[4]}), trimmed);
 
     fakes::FakePlatform fakes;
     fakes.messages.answerEvery(platform::MessageAnswer::Ok);
     shell::modHelp help(fakes.platform, QStringLiteral("varodara"));
-    ui::modTellAFriend form(help, fakes.messages);
+    shell::modTellAFriend form(help, fakes.messages);
     form.StoreFields({typed[0], typed[1], typed[2], typed[3], typed[4]});
     form.SendReferral();
     FUZZ_REQUIRE(fakes.browser.opened.size() <= 1);

@@ -4,8 +4,9 @@
 // a month (--number), with its working (--explain) or as one JSON object (--json). It reads no
 // setting and takes no lock. Without one of these options the program opens its window and
 // leaves every other argument alone (a desktop launcher may pass a field code).
-//   arguments -> options -> checks of the window (core::ValidateBirthDetails)
-//   -> core::WorkOutPersonalMonth -> the result text, the working, or JSON
+//   arguments -> ReadCalculationRequest (the window's date check, core::ValidateCalendarDate)
+//   -> core::WorkOutPersonalMonth -> the result text, then WorkingText, or JsonAnswer instead;
+//   --help: HelpText. Each has a file of its own (commandline*.cpp).
 #include <optional>
 #include <string>
 #include <vector>

@@ -1,12 +1,13 @@
 #include "core/validation.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 
 namespace core {
 namespace {
 
-constexpr int kFebruaryPosition = 1;
+constexpr int kFebruary = 2;
 // Leap years repeat every 400 years (full Gregorian rule).
 constexpr int kLeapCycle = 400;
 constexpr int kCycleStart = 2000;
@@ -25,22 +26,28 @@ constexpr std::array<EmptyCheck, 5> kEmptyChecks{{
     {&BirthDetails::yearText, kBirthYearMissing, DetailsField::BirthYear},
 }};
 
-// Whether the chosen day exists in the chosen month and year. Positions outside the lists
-// name no date and pass; any year is taken into the calendar's range (-32767..32767) at the
-// same place of the leap cycle.
-bool DayExists(const BirthDetails& details)
+// The day or month number of a list position. A position past the list is clamped to just
+// past it, so that it stays outside without overflowing.
+int Numbered(int position, int listSize)
 {
-    if (details.datePosition < 0 || details.datePosition >= kDaysInList || details.monthPosition < 0 ||
-        details.monthPosition >= kMonthsInList)
-        return true;
-    using namespace std::chrono;
-    const year_month_day date{year{kCycleStart + details.year % kLeapCycle},
-                              month{static_cast<unsigned>(details.monthPosition + 1)},
-                              day{static_cast<unsigned>(details.datePosition + 1)}};
-    return date.ok();
+    return std::min(position, listSize) + 1;
 }
 
 }  // namespace
+
+std::optional<std::string_view> ValidateCalendarDate(const CalendarDate& date)
+{
+    if (date.day < 1 || date.day > kDaysInList || date.month < 1 || date.month > kMonthsInList)
+        return std::nullopt;
+    // Any year is taken into the calendar's range (-32767..32767) at the same place of the leap
+    // cycle.
+    using namespace std::chrono;
+    const year_month_day asked{year{kCycleStart + date.year % kLeapCycle}, month{static_cast<unsigned>(date.month)},
+                               day{static_cast<unsigned>(date.day)}};
+    if (asked.ok())
+        return std::nullopt;
+    return date.month == kFebruary ? kFebruaryDayWrong : kThirtyDayMonthWrong;
+}
 
 std::optional<DetailsProblem> ValidateBirthDetails(const BirthDetails& details)
 {
@@ -49,10 +56,10 @@ std::optional<DetailsProblem> ValidateBirthDetails(const BirthDetails& details)
             return DetailsProblem{check.message, check.focus};
     }
 
-    if (!DayExists(details)) {
-        const bool february = details.monthPosition == kFebruaryPosition;
-        return DetailsProblem{february ? kFebruaryDayWrong : kThirtyDayMonthWrong, DetailsField::None};
-    }
+    const CalendarDate date{details.year, Numbered(details.monthPosition, kMonthsInList),
+                            Numbered(details.datePosition, kDaysInList)};
+    if (const std::optional<std::string_view> message = ValidateCalendarDate(date))
+        return DetailsProblem{*message, DetailsField::None};
 
     return std::nullopt;
 }

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/numerology.h"
+
 namespace core {
 
 struct BirthDetails {
@@ -42,6 +44,11 @@ inline constexpr std::string_view kBirthYearMissing = "Please Specify Your Birth
 // The February message has no space before "!", the 30-day-month message has one.
 inline constexpr std::string_view kFebruaryDayWrong = "Please Enter Correct Date Or Month!";
 inline constexpr std::string_view kThirtyDayMonthWrong = "Please Enter Correct Date Or Month !";
+
+// The date check of the main window and the command line: the message for a day that the
+// month lacks in that year (31 April, 29 February of a common year); nothing when the day
+// exists, or when the day or the month lies outside the lists and so names no date.
+std::optional<std::string_view> ValidateCalendarDate(const CalendarDate& date);
 
 // The first failing check, in the fixed order names, lists, February, 30-day months;
 // nothing when the details are acceptable. Names are taken as they stand (spaces count).

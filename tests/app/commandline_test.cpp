@@ -78,6 +78,7 @@ TEST(CommandLine, answers_refuses_and_leaves_the_window_alone_as_each_argument_a
         {{"--number"}, 2, "varodara: --number needs a birth date, YYYY-MM-DD\n"},
         {{"--number", "1990-05-17", "--month"}, 2, "varodara: --month needs a month, YYYY-MM\n"},
         {{"--number", "1990-05-17", "--number", "1990-05-18"}, 2, "varodara: --number is given twice\n"},
+        {{"--number", "1990-05-17", "--month=2026-12", "--month", "2027-01"}, 2, "varodara: --month is given twice\n"},
         {{"--month", "2026-12", "--json"}, 2, "varodara: --month, --explain and --json go with --number BIRTH\n"},
         {{"--number", "1990-05-17", "--colour"}, 2, "varodara: unknown option '--colour'\n"},
         {{"--number", "1990-05-17", "--json=yes"}, 2, "varodara: unknown option '--json=yes'\n"},
@@ -202,6 +203,26 @@ TEST(CommandLine, working_adds_up_to_the_printed_number_and_json_says_the_same)
             EXPECT_EQ(steps[4].toObject()[QStringLiteral("output")].toInt(), HeadingNumber(text.out));
         }
     }
+
+    // 9 September in September 1999: the year 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10, then
+    // 1 + 0 = 1; the total 9 + 9 + 9 + 1 = 28, its digits 2 + 8 = 10, then 1 + 0 = 1, which stays.
+    const QJsonArray steps =
+        QJsonDocument::fromJson(
+            QByteArray::fromStdString(Answer({"--number", "2000-09-09", "--month", "1999-09", "--json"}).out))
+            .object()[QStringLiteral("steps")]
+            .toArray();
+    ASSERT_EQ(steps.size(), 5);
+    const auto numbers = [&](int step, const char* key) {
+        std::vector<int> values;
+        for (const auto& value : steps[step].toObject()[QLatin1String(key)].toArray())
+            values.push_back(value.toInt());
+        return values;
+    };
+    EXPECT_EQ(steps[3].toObject()[QStringLiteral("digitSum")].toInt(), 28);
+    EXPECT_EQ(numbers(3, "stages"), (std::vector<int>{10, 1}));
+    EXPECT_EQ(numbers(4, "terms"), (std::vector<int>{9, 9, 9, 1}));
+    EXPECT_EQ(steps[4].toObject()[QStringLiteral("digitSum")].toInt(), 10);
+    EXPECT_EQ(numbers(4, "stages"), (std::vector<int>{1, 1}));
 }
 
 }  // namespace

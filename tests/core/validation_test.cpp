@@ -31,6 +31,13 @@ TEST(Validation, acceptsExactlyTheDaysTheGregorianCalendarHas)
                     EXPECT_EQ(problem->message, month == 2 ? core::kFebruaryDayWrong : core::kThirtyDayMonthWrong);
                     EXPECT_EQ(problem->focus, DetailsField::None);
                 }
+                // The command line's check of the same date, with the same message.
+                const std::optional<std::string_view> dateProblem = core::ValidateCalendarDate({year, month, day});
+                ASSERT_EQ(!dateProblem.has_value(), exists) << day << "/" << month << "/" << year;
+                if (dateProblem) {
+                    EXPECT_EQ(*dateProblem, month == 2 ? "Please Enter Correct Date Or Month!"
+                                                       : "Please Enter Correct Date Or Month !");
+                }
             }
         }
     }

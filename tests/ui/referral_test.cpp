@@ -5,7 +5,7 @@
 #include <QPlainTextEdit>
 
 #include "appfixture.h"
-#include "ui/promo/modtellafriend.h"
+#include "shell/modtellafriend.h"
 
 namespace {
 
@@ -115,13 +115,13 @@ TEST_F(ReferralTest, each_entry_is_tested_in_order_and_a_passing_one_opens_the_e
 // "@"), their order, and ReferUrl kept from the last success.
 TEST_F(ReferralTest, SendReferral_tests_the_stored_fields_in_order)
 {
-    ui::modTellAFriend module(help, fake.messages);
+    shell::modTellAFriend module(help, fake.messages);
     module.StoreFields({"Ann", "a@b.c", "Hello\r\n", "Bob", "d@e.f"});
     module.SendReferral();
     const QString sent = ReferralUrl({"Ann", "a@b.c", "Hello%0D%0A", "Bob", "d@e.f"});
     EXPECT_EQ(module.ReferUrl, sent);
 
-    const std::pair<ui::ReferralEntries, QString> cases[] = {
+    const std::pair<shell::ReferralEntries, QString> cases[] = {
         {{"  ", "", "Hello", "Bob", "d@e.f"}, "Please Enter Your Name"},
         {{"Ann", "Your Email Address", "", "", ""}, "Please Enter Your Email"},
         {{"Ann", "a@b.c", " Your Message ", "", ""}, "Please Enter Your Message"},

@@ -72,10 +72,10 @@ ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxServi
     setObjectName(QStringLiteral("Frame2"));
     StyleNavyFrame(this);
 
-    m_txtName = Place(MakeTextBox(this, "txtName", kNamePlaceholder), 85, 360, 3375, 285);
-    m_txtEmail = Place(MakeTextBox(this, "txtEmail", kEmailPlaceholder), 3600, 360, 3375, 285);
-    m_txtFriendName = Place(MakeTextBox(this, "txtFriendName", kFriendNamePlaceholder), 85, 720, 3375, 285);
-    m_txtFriendEmail = Place(MakeTextBox(this, "txtFriendEmail", kFriendEmailPlaceholder), 3600, 720, 3375, 285);
+    m_txtName = Place(MakeTextBox(this, "txtName", shell::kNamePlaceholder), 85, 360, 3375, 285);
+    m_txtEmail = Place(MakeTextBox(this, "txtEmail", shell::kEmailPlaceholder), 3600, 360, 3375, 285);
+    m_txtFriendName = Place(MakeTextBox(this, "txtFriendName", shell::kFriendNamePlaceholder), 85, 720, 3375, 285);
+    m_txtFriendEmail = Place(MakeTextBox(this, "txtFriendEmail", shell::kFriendEmailPlaceholder), 3600, 720, 3375, 285);
 
     m_cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), this);
     m_cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
@@ -92,10 +92,10 @@ ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxServi
     // which the box holds as a paragraph break and MessageBoxText reads back as CR LF.
     m_txtMessage = new QPlainTextEdit(this);
     m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    m_txtMessage->setAccessibleName(kMessagePlaceholder);
+    m_txtMessage->setAccessibleName(shell::kMessagePlaceholder);
     m_txtMessage->setFont(DefaultControlFont());
     FollowDesktop(m_txtMessage);
-    m_txtMessage->setPlainText(kMessagePlaceholder + QStringLiteral("\r\n"));
+    m_txtMessage->setPlainText(shell::kMessagePlaceholder + QStringLiteral("\r\n"));
     m_txtMessage->setTabChangesFocus(true);
     m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -105,11 +105,11 @@ ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxServi
     m_txtMessage->setWordWrapMode(QTextOption::WordWrap);
     PlaceTwips(m_txtMessage, 4800, 3600, 1815, 495);
 
-    m_placeholderBoxes = {{m_txtName, kNamePlaceholder},
-                          {m_txtEmail, kEmailPlaceholder},
-                          {m_txtFriendName, kFriendNamePlaceholder},
-                          {m_txtFriendEmail, kFriendEmailPlaceholder},
-                          {m_txtMessage, kMessagePlaceholder}};
+    m_placeholderBoxes = {{m_txtName, shell::kNamePlaceholder},
+                          {m_txtEmail, shell::kEmailPlaceholder},
+                          {m_txtFriendName, shell::kFriendNamePlaceholder},
+                          {m_txtFriendEmail, shell::kFriendEmailPlaceholder},
+                          {m_txtMessage, shell::kMessagePlaceholder}};
     for (const PlaceholderBox& box : m_placeholderBoxes)
         box.box->installEventFilter(this);
 }
@@ -127,7 +127,7 @@ void ReferAFriendBox::cmdSubmit_Click()
                                .friendName = m_txtFriendName->text(),
                                .friendEmail = m_txtFriendEmail->text()});
     if (const std::optional<QString> problem =
-            CheckReferralAddresses(m_tellAFriend.ReferEmail, m_tellAFriend.ReferFriendEmail)) {
+            shell::CheckReferralAddresses(m_tellAFriend.ReferEmail, m_tellAFriend.ReferFriendEmail)) {
         m_messages.show({*problem, platform::MessageIcon::Stop});
         return;
     }
@@ -136,13 +136,13 @@ void ReferAFriendBox::cmdSubmit_Click()
 
 void ReferAFriendBox::TextBox_GotFocus(const PlaceholderBox& box)
 {
-    if (ClearsPlaceholderOnFocus(BoxText(box.box), box.placeholder))
+    if (shell::ClearsPlaceholderOnFocus(BoxText(box.box), box.placeholder))
         SetBoxText(box.box, QString());
 }
 
 void ReferAFriendBox::TextBox_LostFocus(const PlaceholderBox& box)
 {
-    if (RestoresPlaceholderOnBlur(BoxText(box.box)))
+    if (shell::RestoresPlaceholderOnBlur(BoxText(box.box)))
         SetBoxText(box.box, box.placeholder);
 }
 

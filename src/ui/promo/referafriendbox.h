@@ -2,12 +2,12 @@
 // The exit screen's Refer A Friend frame: five text boxes with placeholders, the space filter
 // of the two address boxes, and the submit button.
 //   text boxes -> GotFocus / LostFocus (placeholders); txtEmail, txtFriendEmail -> KeyPress
-//   cmdSubmit -> modTellAFriend::StoreFields -> CheckReferralAddresses -> SendReferral
+//   cmdSubmit -> shell::modTellAFriend::StoreFields -> CheckReferralAddresses -> SendReferral
 #include <QGroupBox>
 #include <QList>
 #include <vector>
 
-#include "ui/promo/modtellafriend.h"
+#include "shell/modtellafriend.h"
 
 class QKeyEvent;
 class QLineEdit;
@@ -41,7 +41,7 @@ private:
     bool AddressBox_KeyPress(QWidget* box, const QKeyEvent& event);
 
     platform::MessageBoxService& m_messages;
-    modTellAFriend m_tellAFriend;
+    shell::modTellAFriend m_tellAFriend;
 
     QLineEdit* m_txtName = nullptr;
     QLineEdit* m_txtEmail = nullptr;

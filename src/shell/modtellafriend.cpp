@@ -1,4 +1,4 @@
-#include "ui/promo/modtellafriend.h"
+#include "shell/modtellafriend.h"
 
 #include <utility>
 
@@ -6,7 +6,7 @@
 #include "platform/services.h"
 #include "shell/modhelp.h"
 
-namespace ui {
+namespace shell {
 namespace {
 
 const QString kDistinctAddresses = QStringLiteral("Please Enter Distinct Email Addresses");
@@ -84,7 +84,7 @@ QString ReferralAddress(const ReferralEntries& trimmed)
     return address;
 }
 
-modTellAFriend::modTellAFriend(shell::modHelp& help, platform::MessageBoxService& messages)
+modTellAFriend::modTellAFriend(modHelp& help, platform::MessageBoxService& messages)
     : m_help(help), m_messages(messages)
 {
 }
@@ -111,4 +111,4 @@ void modTellAFriend::SendReferral()
     m_help.LaunchWebPage(ReferUrl);
 }
 
-}  // namespace ui
+}  // namespace shell

@@ -1,6 +1,6 @@
 #pragma once
-// modTellAFriend: the Refer A Friend submission of the exit screen.
-//   frmExitScreen::cmdSubmit_Click -> StoreFields (trimmed) -> CheckReferralAddresses
+// modTellAFriend: the Refer A Friend submission of the exit screen, without its widgets.
+//   ui::ReferAFriendBox::cmdSubmit_Click -> StoreFields (trimmed) -> CheckReferralAddresses
 //   -> SendReferral: field tests -> ReferUrl -> modHelp::LaunchWebPage -> browser
 // Every failed test shows its stop message and ends the attempt. Each value is percent-encoded,
 // so "&", "=", "#", spaces and line breaks reach the referral page as typed, and the browser
@@ -11,11 +11,10 @@
 namespace platform {
 class MessageBoxService;
 }
-namespace shell {
-class modHelp;
-}
 
-namespace ui {
+namespace shell {
+
+class modHelp;
 
 // What each text box of the form holds until the user types something of their own.
 inline const QString kNamePlaceholder = QStringLiteral("Your Name");
@@ -50,7 +49,7 @@ QString ReferralAddress(const ReferralEntries& trimmed);
 
 class modTellAFriend {
 public:
-    modTellAFriend(shell::modHelp& help, platform::MessageBoxService& messages);
+    modTellAFriend(modHelp& help, platform::MessageBoxService& messages);
 
     // Stores the trimmed texts of the five boxes.
     void StoreFields(const ReferralEntries& typed);
@@ -67,8 +66,8 @@ public:
     QString ReferUrl;
 
 private:
-    shell::modHelp& m_help;
+    modHelp& m_help;
     platform::MessageBoxService& m_messages;
 };
 
-}  // namespace ui
+}  // namespace shell

@@ -1,0 +1,102 @@
+#include "app/commandlineoptions.h"
+
+#include <initializer_list>
+#include <string_view>
+
+#include "core/validation.h"
+
+namespace app {
+namespace {
+
+// An argument as a message shows it: at most 40 characters, each but printable ASCII as "?",
+// so that the message stays one short line whatever was typed or pasted.
+std::string Quoted(std::string_view argument)
+{
+    constexpr std::size_t kShown = 40;
+    std::string shown = "'";
+    for (const char c : argument.substr(0, kShown))
+        shown += c >= ' ' && c <= '~' ? c : '?';
+    return shown + (argument.size() > kShown ? "...'" : "'");
+}
+
+// The numbers of an ISO date or month: fixed widths of ASCII digits joined by "-".
+std::optional<std::vector<int>> IsoNumbers(std::string_view text, std::initializer_list<std::size_t> widths)
+{
+    std::vector<int> numbers;
+    std::size_t at = 0;
+    for (const std::size_t width : widths) {
+        if (at != 0 && (at >= text.size() || text[at++] != '-'))
+            return std::nullopt;
+        if (text.size() < at + width)
+            return std::nullopt;
+        int number = 0;
+        for (const char c : text.substr(at, width)) {
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            number = number * 10 + (c - '0');
+        }
+        numbers.push_back(number);
+        at += width;
+    }
+    if (at != text.size())
+        return std::nullopt;
+    return numbers;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadCalculationRequest(const std::vector<std::string>& arguments,
+                                                  const core::CalendarDate& today, CalculationRequest& request)
+{
+    std::optional<std::string> birthText;
+    std::optional<std::string> monthText;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        std::string_view name = argument;
+        std::optional<std::string_view> value;
+        if (const auto equals = argument.find('='); argument.starts_with("--") && equals != std::string_view::npos) {
+            name = argument.substr(0, equals);
+            value = argument.substr(equals + 1);
+        }
+        if (name == "--number" || name == "--month") {
+            std::optional<std::string>& text = name == "--number" ? birthText : monthText;
+            if (text)
+                return std::string(name) + " is given twice";
+            if (!value && i + 1 == arguments.size())
+                return std::string(name) +
+                       (name == "--number" ? " needs a birth date, YYYY-MM-DD" : " needs a month, YYYY-MM");
+            text = std::string(value ? *value : std::string_view(arguments[++i]));
+        } else if (name == "--explain" && !value) {
+            request.explain = true;
+        } else if (name == "--json" && !value) {
+            request.json = true;
+        } else {
+            return (argument.starts_with("-") ? "unknown option " : "unexpected argument ") + Quoted(argument);
+        }
+    }
+    if (!birthText)
+        return std::string("--month, --explain and --json go with --number BIRTH");
+
+    const std::optional<std::vector<int>> birth = IsoNumbers(*birthText, {4, 2, 2});
+    if (!birth || (*birth)[1] < 1 || (*birth)[1] > core::kMonthsInList || (*birth)[2] < 1 ||
+        (*birth)[2] > core::kDaysInList)
+        return "the birth date " + Quoted(*birthText) + " is not a date of the form YYYY-MM-DD";
+    request.birth = {(*birth)[0], (*birth)[1], (*birth)[2]};
+    if (request.birth.year < core::kFirstYearInList || request.birth.year > core::kLastYearInList)
+        return "the birth year " + std::to_string(request.birth.year) + " is not one of the window's years, " +
+               std::to_string(core::kFirstYearInList) + " to " + std::to_string(core::kLastYearInList);
+    // The window's own date check, and its own message.
+    if (const std::optional<std::string_view> problem = core::ValidateCalendarDate(request.birth))
+        return std::string(*problem);
+
+    request.month = {today.year, today.month, 1};
+    if (monthText) {
+        const std::optional<std::vector<int>> month = IsoNumbers(*monthText, {4, 2});
+        if (!month || (*month)[0] < 1 || (*month)[1] < 1 || (*month)[1] > core::kMonthsInList)
+            return "the month " + Quoted(*monthText) + " is not a month of the form YYYY-MM";
+        request.month = {(*month)[0], (*month)[1], 1};
+    }
+    return std::nullopt;
+}
+
+}  // namespace app
