@@ -10,7 +10,7 @@
 #include "app/commandlineworking.h"
 #include "core/readings.h"
 #include "platform/programname.h"
-#include "version.h"
+#include "product.h"
 
 namespace app {
 namespace {
@@ -47,7 +47,7 @@ std::optional<CommandLineAnswer> AnswerCommandLine(const std::vector<std::string
         if (argument == "--help" || argument == "-h")
             return CommandLineAnswer{HelpText(programName), {}, 0};
         if (argument == "--version")
-            return CommandLineAnswer{programName + " " + VARODARA_VERSION + "\n", {}, 0};
+            return CommandLineAnswer{programName + " " + product::kVersion + "\n", {}, 0};
         for (const char* option : {"--number", "--month", "--explain", "--json"})
             calculation = calculation || argument == option || argument.starts_with(std::string(option) + "=");
     }
@@ -62,7 +62,7 @@ std::optional<CommandLineAnswer> AnswerCommandLine(int argc, char** argv)
         platform::ProgramName(QString::fromLocal8Bit(argc > 0 && argv[0] ? argv[0] : "")).toStdString();
     const QDate today = QDate::currentDate();
     return AnswerCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc),
-                             name.empty() ? VARODARA_PROGRAM : name, {today.year(), today.month(), today.day()});
+                             name.empty() ? product::kProgram : name, {today.year(), today.month(), today.day()});
 }
 
 }  // namespace app

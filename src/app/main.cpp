@@ -8,6 +8,7 @@
 #include "app/commandline.h"
 #include "app/session.h"
 #include "platform/qtservices.h"
+#include "product.h"
 #include "shell/modhelp.h"
 #include "shell/program.h"
 #include "ui/fonts.h"
@@ -24,7 +25,7 @@ int main(int argc, char** argv)
     }
 
     if (!app::HasDisplay()) {
-        std::fprintf(stderr, "varodara: no display found (set DISPLAY or WAYLAND_DISPLAY)\n");
+        std::fprintf(stderr, "%s: no display found (set DISPLAY or WAYLAND_DISPLAY)\n", product::kProgram);
         return 2;
     }
 
@@ -33,7 +34,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(platform::ExecutableName());
     QApplication::setQuitOnLastWindowClosed(false);
     // Docks and Wayland compositors match the windows to the desktop entry and its icon by this.
-    QGuiApplication::setDesktopFileName(QStringLiteral(VARODARA_APP_ID));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(product::kAppId));
     QApplication::setStyle(new ui::LeanStyle);
     ui::InstallFontSubstitutes();
     QApplication::setWindowIcon(ui::ProgramIcon());

@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <cstdlib>
 
+#include "product.h"
+
 namespace platform {
 
 namespace {
@@ -19,13 +21,13 @@ QString defaultFolder()
     if (!runtime.isEmpty())
         return runtime;
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    return cache.isEmpty() ? QString() : cache + QLatin1String("/varodara");
+    return cache.isEmpty() ? QString() : cache + QLatin1Char('/') + QLatin1String(product::kProgram);
 }
 
 QString defaultName()
 {
     const QString application = QCoreApplication::applicationName();
-    return application.isEmpty() ? QStringLiteral("varodara") : application;
+    return application.isEmpty() ? QString::fromLatin1(product::kProgram) : application;
 }
 
 }  // namespace

@@ -6,9 +6,11 @@
 #include <QString>
 #include <stdexcept>
 
+#include "product.h"
+
 namespace platform {
 
-inline const QString kApplicationTitle = QStringLiteral("OV Free Varodara Zevaz Adavuv");
+inline const QString kApplicationTitle = QString::fromLatin1(product::kTitle);
 
 enum class MessageIcon { Information, Stop };
 enum class MessageButtons { Ok, YesNo };  // with YesNo, Yes is the default button

@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "product.h"
 #include "shell/codepage1252.h"
-#include "sitehosts.h"
 
 namespace shell {
 namespace {
@@ -23,11 +23,9 @@ QString PageAddress(Page page)
     case Page::Softwares:
         return SiteAddress(Site::Main, QStringLiteral("/orvanesoftwares"));
     case Page::OnlineHelp:
-        return SiteAddress(Site::Main,
-                           QStringLiteral("/ov-free-varodara-zevaz-adavuv/ov-free-varodara-zevaz-adavuv-help.html"));
+        return SiteAddress(Site::Main, ProductPath(QStringLiteral("ov-free-varodara-zevaz-adavuv-help.html")));
     case Page::Download:
-        return SiteAddress(
-            Site::Main, QStringLiteral("/ov-free-varodara-zevaz-adavuv/download-ov-free-varodara-zevaz-adavuv.html"));
+        return SiteAddress(Site::Main, ProductPath(QStringLiteral("download-ov-free-varodara-zevaz-adavuv.html")));
     case Page::Donate:
         return SiteAddress(Site::Help, QStringLiteral("/donate.html"));
     case Page::CoBrand:
@@ -82,7 +80,12 @@ QDate ParseDateText(const QString& text)
 
 QString SiteHost(Site site)
 {
-    return QString::fromLatin1(site == Site::Main ? kMainSiteHost : kHelpSiteHost);
+    return QString::fromLatin1(site == Site::Main ? product::kMainHost : product::kHelpHost);
+}
+
+QString ProductPath(const QString& page)
+{
+    return QString::fromLatin1(product::kWebPath) + page;
 }
 
 QString SiteAddress(Site site, const QString& path)

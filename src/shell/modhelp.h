@@ -14,6 +14,8 @@ enum class Site { Main, Help };
 QString SiteHost(Site site);
 // "http://" + host of the site + path; an empty path is the site root.
 QString SiteAddress(Site site, const QString& path = {});
+// The path of a page of the product's own on the main site; with no page, of their folder.
+QString ProductPath(const QString& page = {});
 
 // The longest text the encoders take; a longer one is refused, never cut short.
 inline constexpr qsizetype kMaxEncodedLength = 32766;

@@ -13,7 +13,6 @@ const QString kDistinctAddresses = QStringLiteral("Please Enter Distinct Email A
 const QString kProperAddress = QStringLiteral("Please Enter Proper Email Address");
 
 const QString kReferralPath = QStringLiteral("/ovms-refer-a-friend.php");
-const QString kProductPath = QStringLiteral("/ov-free-varodara-zevaz-adavuv/");
 
 // The field tests of SendReferral, in the order they are made.
 struct FieldTest {
@@ -73,7 +72,7 @@ QString ReferralAddress(const ReferralEntries& trimmed)
     const std::pair<const char*, QString> pairs[] = {
         {"taf1", trimmed.name},        {"taf2", trimmed.email},
         {"taf3", trimmed.message},     {"taf4", trimmed.friendName},
-        {"taf5", trimmed.friendEmail}, {"taf6", shell::SiteAddress(shell::Site::Main, kProductPath)},
+        {"taf5", trimmed.friendEmail}, {"taf6", shell::SiteAddress(shell::Site::Main, shell::ProductPath())},
     };
     QString address = shell::SiteAddress(shell::Site::Main, kReferralPath);
     QChar separator = QLatin1Char('?');

@@ -11,12 +11,12 @@
 #include <functional>
 #include <utility>
 
+#include "product.h"
 #include "ui/colours.h"
-#include "version.h"
 
 namespace ui {
 
-inline const QString kWindowCaption = QStringLiteral("OV Varodara Zevaz Adavuv v" VARODARA_VERSION);
+inline const QString kWindowCaption = QStringLiteral("OV Varodara Zevaz Adavuv v") + QLatin1String(product::kVersion);
 
 // Every window of the program: its design name, the program's caption and icon.
 void NameWindow(QWidget* window, const QString& objectName);

@@ -1,15 +1,15 @@
 #include "ui/programicon.h"
 
 #include <algorithm>
-#include <array>
+#include <span>
 
+#include "product.h"
 #include "ui/rawpixels.h"
 
 namespace ui {
 namespace {
 
-// The sizes drawn from the SVG at build time (see src/CMakeLists.txt).
-constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128};
+constexpr std::span kIconSizes{product::kIconSizes};
 
 // The drawing of one size.
 QImage ReadIconImage(int size)

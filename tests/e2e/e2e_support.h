@@ -14,11 +14,11 @@
 #include <memory>
 #include <optional>
 
-#include "version.h"
+#include "product.h"
 
 namespace e2e {
 
-inline const QString kCaption = QStringLiteral("OV Varodara Zevaz Adavuv v" VARODARA_VERSION);
+inline const QString kCaption = QStringLiteral("OV Varodara Zevaz Adavuv v") + QLatin1String(product::kVersion);
 inline const QString kTitle = QStringLiteral("OV Free Varodara Zevaz Adavuv");
 inline const QString kMainSite = QStringLiteral("http://" VARODARA_MAIN_HOST);
 // Client widths in pixels: frmMain is 6405 twips wide, frmPersonalMonth 6375, frmExitScreen 11115.

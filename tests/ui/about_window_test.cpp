@@ -34,7 +34,7 @@ TEST_F(AboutWindow, controls_sit_where_the_twips_table_puts_them_with_their_text
     const QString home = shell::SiteAddress(shell::Site::Main);
     const std::tuple<const char*, QRect, QString> places[] = {
         {"cmdOK", ui::TwipsRect(5400, 3240, 1260, 345), "OK"},
-        {"Label2", ui::TwipsRect(960, 120, 5295, 255), "OV Varodara Zevaz Adavuv v" VARODARA_VERSION},
+        {"Label2", ui::TwipsRect(960, 120, 5295, 255), kCaption},
         {"Label1", ui::TwipsRect(840, 480, 5655, 1275),  // a rights notice follows
          "OV Varodara Zevaz Adavuv Software gives you an idea about the trends and influences of a month of your "
          "life. There are 9 personal months. This number is calculated by adding your Birth Day, Birth Month, "

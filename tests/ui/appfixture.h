@@ -10,8 +10,12 @@
 
 #include "app/appwindows.h"
 #include "fakes.h"
+#include "product.h"
 #include "shell/modhelp.h"
 #include "shell/program.h"
+
+// Every window's caption.
+inline const QString kCaption = QStringLiteral("OV Varodara Zevaz Adavuv v") + QLatin1String(product::kVersion);
 
 // The first line of every result the result window shows, before the number.
 inline const QString kResultHeading = QStringLiteral("Your Varodara Zevaz Adavuv is: ");

@@ -70,7 +70,7 @@ TEST_F(ExitScreenTest, controls_sit_where_the_twips_table_puts_them_and_their_te
         QString text;
     } places[] = {
         {"Picture1", "frmExitScreen", 360, 120, 540, 540, {}},
-        {"Label1", "frmExitScreen", 1080, 240, 5475, 435, "OV Varodara Zevaz Adavuv v" VARODARA_VERSION},
+        {"Label1", "frmExitScreen", 1080, 240, 5475, 435, kCaption},
         {"Label2", "frmExitScreen", 120, 840, 6975, 1095, {}},
         {"Check1", "frmExitScreen", 30, 2040, 7185, 555, "Click Here To Visit " + m_host + " Now"},
         {"cmdClose", "frmExitScreen", 6000, 2760, 1245, 375, "E&xit"},
@@ -86,7 +86,7 @@ TEST_F(ExitScreenTest, controls_sit_where_the_twips_table_puts_them_and_their_te
         {"lblGoToHome", "Frame6", 75, 4250, 3585, 210, "Click Here To Visit Orvane Softwares"},
     };
     auto& form = registry.show<ui::frmExitScreen>();
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("OV Varodara Zevaz Adavuv v" VARODARA_VERSION));
+    EXPECT_EQ(form.windowTitle(), kCaption);
     EXPECT_EQ(form.size(), QSize(ui::Twips(11115), ui::Twips(4725)));
     EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     for (const auto& place : places) {
