@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fakes.messages.answerEvery(platform::MessageAnswer::Ok);
     shell::modHelp help(fakes.platform, QStringLiteral("varodara"));
     shell::modTellAFriend form(help, fakes.messages);
-    form.StoreFields({typed[0], typed[1], typed[2], typed[3], typed[4]});
+    form.storeFields({typed[0], typed[1], typed[2], typed[3], typed[4]});
     form.SendReferral();
     FUZZ_REQUIRE(fakes.browser.opened.size() <= 1);
     if (!fakes.browser.opened.empty()) {

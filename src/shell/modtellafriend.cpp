@@ -88,7 +88,7 @@ modTellAFriend::modTellAFriend(modHelp& help, platform::MessageBoxService& messa
 {
 }
 
-void modTellAFriend::StoreFields(const ReferralEntries& typed)
+void modTellAFriend::storeFields(const ReferralEntries& typed)
 {
     ReferName = TrimSpaces(typed.name);
     ReferEmail = TrimSpaces(typed.email);

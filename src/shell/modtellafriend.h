@@ -1,6 +1,6 @@
 #pragma once
 // modTellAFriend: the Refer A Friend submission of the exit screen, without its widgets.
-//   ui::ReferAFriendBox::cmdSubmit_Click -> StoreFields (trimmed) -> CheckReferralAddresses
+//   ui::ReferAFriendBox::cmdSubmit_Click -> storeFields (trimmed) -> CheckReferralAddresses
 //   -> SendReferral: field tests -> ReferUrl -> modHelp::LaunchWebPage -> browser
 // Every failed test shows its stop message and ends the attempt. Each value is percent-encoded,
 // so "&", "=", "#", spaces and line breaks reach the referral page as typed, and the browser
@@ -52,7 +52,7 @@ public:
     modTellAFriend(modHelp& help, platform::MessageBoxService& messages);
 
     // Stores the trimmed texts of the five boxes.
-    void StoreFields(const ReferralEntries& typed);
+    void storeFields(const ReferralEntries& typed);
 
     // Tests the stored fields against empty and their placeholders; when all pass, builds
     // ReferUrl and opens it.

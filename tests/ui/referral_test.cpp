@@ -116,7 +116,7 @@ TEST_F(ReferralTest, each_entry_is_tested_in_order_and_a_passing_one_opens_the_e
 TEST_F(ReferralTest, SendReferral_tests_the_stored_fields_in_order)
 {
     shell::modTellAFriend module(help, fake.messages);
-    module.StoreFields({"Ann", "a@b.c", "Hello\r\n", "Bob", "d@e.f"});
+    module.storeFields({"Ann", "a@b.c", "Hello\r\n", "Bob", "d@e.f"});
     module.SendReferral();
     const QString sent = ReferralUrl({"Ann", "a@b.c", "Hello%0D%0A", "Bob", "d@e.f"});
     EXPECT_EQ(module.ReferUrl, sent);
@@ -132,7 +132,7 @@ TEST_F(ReferralTest, SendReferral_tests_the_stored_fields_in_order)
     for (const auto& [entries, refusal] : cases) {
         SCOPED_TRACE(refusal.toStdString());
         fake.messages.expect();
-        module.StoreFields(entries);
+        module.storeFields(entries);
         module.SendReferral();
         ASSERT_FALSE(fake.messages.shown.empty());
         EXPECT_EQ(fake.messages.shown.back().text, refusal);

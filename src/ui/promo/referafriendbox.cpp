@@ -121,7 +121,7 @@ QList<QWidget*> ReferAFriendBox::tabOrder() const
 
 void ReferAFriendBox::cmdSubmit_Click()
 {
-    m_tellAFriend.StoreFields({.name = m_txtName->text(),
+    m_tellAFriend.storeFields({.name = m_txtName->text(),
                                .email = m_txtEmail->text(),
                                .message = MessageBoxText(*m_txtMessage),
                                .friendName = m_txtFriendName->text(),
@@ -134,19 +134,19 @@ void ReferAFriendBox::cmdSubmit_Click()
     m_tellAFriend.SendReferral();
 }
 
-void ReferAFriendBox::TextBox_GotFocus(const PlaceholderBox& box)
+void ReferAFriendBox::clearPlaceholder(const PlaceholderBox& box)
 {
     if (shell::ClearsPlaceholderOnFocus(BoxText(box.box), box.placeholder))
         SetBoxText(box.box, QString());
 }
 
-void ReferAFriendBox::TextBox_LostFocus(const PlaceholderBox& box)
+void ReferAFriendBox::restorePlaceholder(const PlaceholderBox& box)
 {
     if (shell::RestoresPlaceholderOnBlur(BoxText(box.box)))
         SetBoxText(box.box, box.placeholder);
 }
 
-bool ReferAFriendBox::AddressBox_KeyPress(QWidget* box, const QKeyEvent& event)
+bool ReferAFriendBox::refuseSpace(QWidget* box, const QKeyEvent& event)
 {
     if (event.text() != QStringLiteral(" "))
         return false;
@@ -163,15 +163,15 @@ bool ReferAFriendBox::eventFilter(QObject* watched, QEvent* event)
         switch (event->type()) {
         case QEvent::FocusIn:
             if (MovesBetweenControls(*static_cast<QFocusEvent*>(event)))
-                TextBox_GotFocus(box);
+                clearPlaceholder(box);
             break;
         case QEvent::FocusOut:
             if (MovesBetweenControls(*static_cast<QFocusEvent*>(event)))
-                TextBox_LostFocus(box);
+                restorePlaceholder(box);
             break;
         case QEvent::KeyPress:
             if ((box.box == m_txtEmail || box.box == m_txtFriendEmail) &&
-                AddressBox_KeyPress(box.box, *static_cast<QKeyEvent*>(event)))
+                refuseSpace(box.box, *static_cast<QKeyEvent*>(event)))
                 return true;
             break;
         default:

@@ -2,7 +2,7 @@
 // The exit screen's Refer A Friend frame: five text boxes with placeholders, the space filter
 // of the two address boxes, and the submit button.
 //   text boxes -> GotFocus / LostFocus (placeholders); txtEmail, txtFriendEmail -> KeyPress
-//   cmdSubmit -> shell::modTellAFriend::StoreFields -> CheckReferralAddresses -> SendReferral
+//   cmdSubmit -> shell::modTellAFriend::storeFields -> CheckReferralAddresses -> SendReferral
 #include <QGroupBox>
 #include <QList>
 #include <vector>
@@ -35,10 +35,10 @@ private:
         QString placeholder;
     };
 
-    void TextBox_GotFocus(const PlaceholderBox& box);
-    void TextBox_LostFocus(const PlaceholderBox& box);
+    void clearPlaceholder(const PlaceholderBox& box);
+    void restorePlaceholder(const PlaceholderBox& box);
     // txtEmail and txtFriendEmail: true when the key press was a typed space, now refused.
-    bool AddressBox_KeyPress(QWidget* box, const QKeyEvent& event);
+    bool refuseSpace(QWidget* box, const QKeyEvent& event);
 
     platform::MessageBoxService& m_messages;
     shell::modTellAFriend m_tellAFriend;
