@@ -10,6 +10,7 @@
 #include "app/commandlineworking.h"
 #include "core/readings.h"
 #include "platform/programname.h"
+#include "platform/translations.h"
 #include "product.h"
 
 namespace app {
@@ -17,30 +18,38 @@ namespace {
 
 constexpr int kRefused = 2;
 
+// The result window's text, with this platform's line ends (the C library writes "\n" as
+// Windows' CR LF there).
+std::string ResultText(int number, const core::Translate& translate)
+{
+    std::string text;
+    for (const std::string& piece : core::ResultTextPieces(number, translate))
+        text += piece;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+    return text;
+}
+
 CommandLineAnswer Calculate(const std::vector<std::string>& arguments, const std::string& program,
-                            const core::CalendarDate& today)
+                            const core::CalendarDate& today, const core::Translate& translate)
 {
     CalculationRequest request;
     if (const std::optional<std::string> refusal = ReadCalculationRequest(arguments, today, request))
         return {{}, program + ": " + *refusal + "\n", kRefused};
     const core::PersonalMonthWorking working = core::WorkOutPersonalMonth(
         std::to_string(request.birth.day), core::MonthName(request.birth.month), request.month);
-    // The result window's text, with this platform's line ends (the C library writes "\n" as
-    // Windows' CR LF there).
-    std::string text;
-    for (const std::string& piece : core::ResultTextPieces(working.number()))
-        text += piece;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
+    // JSON is for programs: its values, like its keys, are the same in every language.
     if (request.json)
-        return {JsonAnswer(request, working, text), {}, 0};
-    return {text + (request.explain ? WorkingText(request, working) : std::string()), {}, 0};
+        return {JsonAnswer(request, working, ResultText(working.number(), {})), {}, 0};
+    const std::string explanation = request.explain ? WorkingText(request, working) : std::string();
+    return {ResultText(working.number(), translate) + explanation, {}, 0};
 }
 
 }  // namespace
 
 std::optional<CommandLineAnswer> AnswerCommandLine(const std::vector<std::string>& arguments,
-                                                   const std::string& programName, const core::CalendarDate& today)
+                                                   const std::string& programName, const core::CalendarDate& today,
+                                                   const core::Translate& translate)
 {
     bool calculation = false;
     for (const std::string& argument : arguments) {
@@ -53,7 +62,7 @@ std::optional<CommandLineAnswer> AnswerCommandLine(const std::vector<std::string
     }
     if (!calculation)
         return std::nullopt;
-    return Calculate(arguments, programName, today);
+    return Calculate(arguments, programName, today, translate);
 }
 
 std::optional<CommandLineAnswer> AnswerCommandLine(int argc, char** argv)
@@ -61,8 +70,13 @@ std::optional<CommandLineAnswer> AnswerCommandLine(int argc, char** argv)
     const std::string name =
         platform::ProgramName(QString::fromLocal8Bit(argc > 0 && argv[0] ? argv[0] : "")).toStdString();
     const QDate today = QDate::currentDate();
+    const platform::Translations translations;
+    const auto translate = [&translations](std::string_view english) {
+        return translations.translate("Readings", english.data()).toStdString();
+    };
     return AnswerCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc),
-                             name.empty() ? product::kProgram : name, {today.year(), today.month(), today.day()});
+                             name.empty() ? product::kProgram : name, {today.year(), today.month(), today.day()},
+                             translate);
 }
 
 }  // namespace app

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/numerology.h"
+#include "core/readings.h"
 
 namespace app {
 
@@ -25,9 +26,11 @@ struct CommandLineAnswer {
 
 // The answer to the arguments (without the program's own name) for a program known as
 // programName, today being the given day; nothing when the program should open its window.
+// The printed reading goes through translate; JSON is English.
 std::optional<CommandLineAnswer> AnswerCommandLine(const std::vector<std::string>& arguments,
-                                                   const std::string& programName, const core::CalendarDate& today);
-// The same for main(): the name from argv[0], today from the local clock.
+                                                   const std::string& programName, const core::CalendarDate& today,
+                                                   const core::Translate& translate = {});
+// The same for main(): the name from argv[0], today from the local clock, the system's language.
 std::optional<CommandLineAnswer> AnswerCommandLine(int argc, char** argv);
 
 }  // namespace app

@@ -8,6 +8,7 @@
 #include "app/commandline.h"
 #include "app/session.h"
 #include "platform/qtservices.h"
+#include "platform/translations.h"
 #include "product.h"
 #include "shell/modhelp.h"
 #include "shell/program.h"
@@ -30,6 +31,9 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    // Before any window: every text a window shows is put in the system's language as it is built.
+    const platform::Translations translations;
+    translations.install();
     // Before any service is built: the settings and the lock are named after it.
     QCoreApplication::setApplicationName(platform::ExecutableName());
     QApplication::setQuitOnLastWindowClosed(false);

@@ -3,6 +3,8 @@
 #include <array>
 #include <stdexcept>
 
+#include "core/translatable.h"
+
 namespace core {
 namespace {
 
@@ -12,18 +14,18 @@ struct MonthEntry {
 };
 
 constexpr std::array<MonthEntry, 12> kMonths{{
-    {"January", 1},
-    {"February", 2},
-    {"March", 3},
-    {"April", 4},
-    {"May", 5},
-    {"June", 6},
-    {"July", 7},
-    {"August", 8},
-    {"September", 9},
-    {"October", 1},
-    {"November", 2},
-    {"December", 3},
+    {QT_TRANSLATE_NOOP("Months", "January"), 1},
+    {QT_TRANSLATE_NOOP("Months", "February"), 2},
+    {QT_TRANSLATE_NOOP("Months", "March"), 3},
+    {QT_TRANSLATE_NOOP("Months", "April"), 4},
+    {QT_TRANSLATE_NOOP("Months", "May"), 5},
+    {QT_TRANSLATE_NOOP("Months", "June"), 6},
+    {QT_TRANSLATE_NOOP("Months", "July"), 7},
+    {QT_TRANSLATE_NOOP("Months", "August"), 8},
+    {QT_TRANSLATE_NOOP("Months", "September"), 9},
+    {QT_TRANSLATE_NOOP("Months", "October"), 1},
+    {QT_TRANSLATE_NOOP("Months", "November"), 2},
+    {QT_TRANSLATE_NOOP("Months", "December"), 3},
 }};
 
 // One reduction stage: a value of two or more decimal digits becomes its first plus its last

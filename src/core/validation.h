@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/translatable.h"
+
 #include "core/numerology.h"
 
 namespace core {
@@ -36,14 +38,16 @@ struct DetailsProblem {
     DetailsField focus = DetailsField::None;
 };
 
-inline constexpr std::string_view kFirstNameMissing = "Please Enter Your First Name";
-inline constexpr std::string_view kLastNameMissing = "Please Enter Your Last Name";
-inline constexpr std::string_view kBirthDateMissing = "Please Specify Your Birth Date";
-inline constexpr std::string_view kBirthMonthMissing = "Please Specify Your Birth Month";
-inline constexpr std::string_view kBirthYearMissing = "Please Specify Your Birth Year";
+inline constexpr std::string_view kFirstNameMissing = QT_TRANSLATE_NOOP("Messages", "Please Enter Your First Name");
+inline constexpr std::string_view kLastNameMissing = QT_TRANSLATE_NOOP("Messages", "Please Enter Your Last Name");
+inline constexpr std::string_view kBirthDateMissing = QT_TRANSLATE_NOOP("Messages", "Please Specify Your Birth Date");
+inline constexpr std::string_view kBirthMonthMissing = QT_TRANSLATE_NOOP("Messages", "Please Specify Your Birth Month");
+inline constexpr std::string_view kBirthYearMissing = QT_TRANSLATE_NOOP("Messages", "Please Specify Your Birth Year");
 // The February message has no space before "!", the 30-day-month message has one.
-inline constexpr std::string_view kFebruaryDayWrong = "Please Enter Correct Date Or Month!";
-inline constexpr std::string_view kThirtyDayMonthWrong = "Please Enter Correct Date Or Month !";
+inline constexpr std::string_view kFebruaryDayWrong =
+    QT_TRANSLATE_NOOP("Messages", "Please Enter Correct Date Or Month!");
+inline constexpr std::string_view kThirtyDayMonthWrong =
+    QT_TRANSLATE_NOOP("Messages", "Please Enter Correct Date Or Month !");
 
 // The date check of the main window and the command line: the message for a day that the
 // month lacks in that year (31 April, 29 February of a common year); nothing when the day

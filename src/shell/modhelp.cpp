@@ -58,8 +58,8 @@ const QString kSettingsSection = QStringLiteral("Settings");
 const QString kDurationName = QStringLiteral("Duration");
 constexpr qint64 kReminderDays = 14;  // further apart than this, in either direction, asks
 
-const QString kUpdateQuestion = QStringLiteral("There maybe an update to this software available") + QChar(13) +
-                                QStringLiteral("Do you want to check for an update?");
+const QString kUpdateQuestion = QStringLiteral(QT_TRANSLATE_NOOP(
+    "Messages", "There maybe an update to this software available\rDo you want to check for an update?"));
 
 // The date form the reminder writes; the same in every locale, so it always reads back.
 QString DateText(const QDate& date)

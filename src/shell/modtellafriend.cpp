@@ -1,5 +1,6 @@
 #include "shell/modtellafriend.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "core/numerology.h"
@@ -9,27 +10,35 @@
 namespace shell {
 namespace {
 
-const QString kDistinctAddresses = QStringLiteral("Please Enter Distinct Email Addresses");
-const QString kProperAddress = QStringLiteral("Please Enter Proper Email Address");
+const QString kDistinctAddresses =
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Please Enter Distinct Email Addresses"));
+const QString kProperAddress = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Please Enter Proper Email Address"));
 
 const QString kReferralPath = QStringLiteral("/ovms-refer-a-friend.php");
 
 // The field tests of SendReferral, in the order they are made.
 struct FieldTest {
     QString modTellAFriend::*field;
-    const QString& placeholder;
-    const char16_t* message;
+    const char* placeholder;
+    const char* message;
 };
 
 const FieldTest kFieldTests[] = {
-    {&modTellAFriend::ReferName, kNamePlaceholder, u"Please Enter Your Name"},
-    {&modTellAFriend::ReferEmail, kEmailPlaceholder, u"Please Enter Your Email"},
-    {&modTellAFriend::ReferMessage, kMessagePlaceholder, u"Please Enter Your Message"},
-    {&modTellAFriend::ReferFriendName, kFriendNamePlaceholder, u"Please Enter Your Friend's Name"},
-    {&modTellAFriend::ReferFriendEmail, kFriendEmailPlaceholder, u"Please Enter Your Friend's Email"},
+    {&modTellAFriend::ReferName, kNamePlaceholder, QT_TRANSLATE_NOOP("Messages", "Please Enter Your Name")},
+    {&modTellAFriend::ReferEmail, kEmailPlaceholder, QT_TRANSLATE_NOOP("Messages", "Please Enter Your Email")},
+    {&modTellAFriend::ReferMessage, kMessagePlaceholder, QT_TRANSLATE_NOOP("Messages", "Please Enter Your Message")},
+    {&modTellAFriend::ReferFriendName, kFriendNamePlaceholder,
+     QT_TRANSLATE_NOOP("Messages", "Please Enter Your Friend's Name")},
+    {&modTellAFriend::ReferFriendEmail, kFriendEmailPlaceholder,
+     QT_TRANSLATE_NOOP("Messages", "Please Enter Your Friend's Email")},
 };
 
 }  // namespace
+
+QString ShownPlaceholder(const char* placeholder)
+{
+    return QCoreApplication::translate("Referral", placeholder);
+}
 
 QString TrimSpaces(const QString& text)
 {
@@ -101,8 +110,8 @@ void modTellAFriend::SendReferral()
 {
     for (const FieldTest& test : kFieldTests) {
         const QString value = TrimSpaces(this->*test.field);
-        if (value.isEmpty() || value == test.placeholder) {
-            m_messages.show({QString::fromUtf16(test.message), platform::MessageIcon::Stop});
+        if (value.isEmpty() || value == ShownPlaceholder(test.placeholder)) {
+            m_messages.show({QString::fromUtf8(test.message), platform::MessageIcon::Stop});
             return;
         }
     }

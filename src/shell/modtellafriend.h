@@ -16,12 +16,16 @@ namespace shell {
 
 class modHelp;
 
-// What each text box of the form holds until the user types something of their own.
-inline const QString kNamePlaceholder = QStringLiteral("Your Name");
-inline const QString kEmailPlaceholder = QStringLiteral("Your Email Address");
-inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
-inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
-inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+// What each text box of the form holds until the user types something of their own, in
+// English; a box shows it in the user's language (ShownPlaceholder), and the form compares
+// with what the box shows, so that a translated placeholder is never sent as an entry.
+inline constexpr char kNamePlaceholder[] = QT_TRANSLATE_NOOP("Referral", "Your Name");
+inline constexpr char kEmailPlaceholder[] = QT_TRANSLATE_NOOP("Referral", "Your Email Address");
+inline constexpr char kMessagePlaceholder[] = QT_TRANSLATE_NOOP("Referral", "Your Message");
+inline constexpr char kFriendNamePlaceholder[] = QT_TRANSLATE_NOOP("Referral", "Friend's Name");
+inline constexpr char kFriendEmailPlaceholder[] = QT_TRANSLATE_NOOP("Referral", "Friend's Email Address");
+
+QString ShownPlaceholder(const char* placeholder);
 
 // Removes leading and trailing space characters (code 32) only: tabs and line breaks stay.
 QString TrimSpaces(const QString& text);

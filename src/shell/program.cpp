@@ -41,8 +41,9 @@ void Program::StartProgram()
     bool anotherCopyRuns = false;
     IgnoringErrors(lcShell, "taking the instance lock", [&] { anotherCopyRuns = !m_platform.lock.tryLock(); });
     if (anotherCopyRuns) {
-        IgnoringErrors(lcShell, "saying that another copy runs",
-                       [&] { m_platform.messages.show({QStringLiteral("Application is already running")}); });
+        IgnoringErrors(lcShell, "saying that another copy runs", [&] {
+            m_platform.messages.show({QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Application is already running"))});
+        });
         EndProgram();
         return;
     }

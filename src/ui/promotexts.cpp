@@ -1,5 +1,6 @@
 #include "ui/promotexts.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 
 #include "shell/modhelp.h"
@@ -42,13 +43,14 @@ LinkLabel* MakeOfferLink(QFrame* frame, const QString& text, const char* objectN
 
 QString ForumPromotionText()
 {
-    return QStringLiteral("Share your readings in our free online forum. Visit us at %1")
+    return QCoreApplication::translate("ui::Promotions", "Share your readings in our free online forum. Visit us at %1")
         .arg(shell::SiteHost(shell::Site::Main));
 }
 
 LinkLabel* BuildForumStrip(QWidget* window, shell::modHelp& help, const StripPlace& place)
 {
-    QFrame* frame = MakeStripFrame(window, "Frame2", QStringLiteral("Forum"), place, kForumFrameHeight);
+    QFrame* frame = MakeStripFrame(window, "Frame2", QCoreApplication::translate("ui::Promotions", "Forum"), place,
+                                   kForumFrameHeight);
     auto* link = Place(new LinkLabel(ForumPromotionText(), frame), "Label61", place.linkLeft, place.linkTop,
                        kForumLinkWidth, kForumLinkHeight);
     link->setFont(Verdana(9, false, true));
@@ -62,10 +64,20 @@ LinkLabel* BuildForumStrip(QWidget* window, shell::modHelp& help, const StripPla
 
 OfferLinks BuildOffersStrip(QWidget* window, shell::modHelp& help, const StripPlace& place)
 {
-    QFrame* frame = MakeStripFrame(window, "Frame5", QStringLiteral("Offers"), place, kOffersFrameHeight);
+    QFrame* frame = MakeStripFrame(window, "Frame5", QCoreApplication::translate("ui::Promotions", "Offers"), place,
+                                   kOffersFrameHeight);
     // Built in this order so that the fully-branded offer lies in front.
-    const OfferLinks links{MakeOfferLink(frame, kCoBrandCaption, "lblCobrand", place),
-                           MakeOfferLink(frame, kFullBrandCaption, "lblFullBrand", place)};
+    // These are the display texts: the ampersand is a plain "&".
+    const QString coBrand = QCoreApplication::translate(
+        "ui::Promotions",
+        "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+        "site's name &  link here. See \"Help\" for details.Click Here for more info on co-branding.");
+    const QString fullBrand = QCoreApplication::translate(
+        "ui::Promotions",
+        "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+        "software fully branded for your website. Click here for more details.");
+    const OfferLinks links{MakeOfferLink(frame, coBrand, "lblCobrand", place),
+                           MakeOfferLink(frame, fullBrand, "lblFullBrand", place)};
     QObject::connect(links.cobrand, &LinkLabel::clicked, links.cobrand, [&help] { help.OpenCoBrandPage(); });
     QObject::connect(links.fullBrand, &LinkLabel::clicked, links.fullBrand, [&help] { help.OpenFullyBrandedPage(); });
     return links;

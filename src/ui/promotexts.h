@@ -18,14 +18,6 @@ class LinkLabel;
 // Label61: a two-sentence promotion of the maker's forum, inviting a visit to the main site.
 QString ForumPromotionText();
 
-// lblCobrand and lblFullBrand. These are the display texts: the ampersand is a plain "&".
-inline const QString kCoBrandCaption = QStringLiteral(
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-    "site's name &  link here. See \"Help\" for details.Click Here for more info on co-branding.");
-inline const QString kFullBrandCaption = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website. Click here for more details.");
-
 // Where a window puts a strip, in twips: the frame's rectangle, and the link's top-left
 // corner inside the frame (the links' sizes are the same in both windows).
 struct StripPlace {

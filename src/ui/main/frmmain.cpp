@@ -155,7 +155,7 @@ void frmMain::Form_Load()
     };
     QStringList months;
     for (int month = 1; month <= core::kMonthsInList; ++month)
-        months << FromCore(core::MonthName(month));
+        months << QCoreApplication::translate("Months", core::MonthName(month).data());
     m_cboDate->addItems(numbers(1, core::kDaysInList));
     m_cboMonth->addItems(months);
     m_cboYear->addItems(numbers(core::kFirstYearInList, core::kLastYearInList));
@@ -215,7 +215,8 @@ void frmMain::cmdNext_Click()
         return;
 
     const std::string day(core::TrimSpaces(m_cboDate->currentText().toStdString()));
-    const std::string month(core::TrimSpaces(m_cboMonth->currentText().toStdString()));
+    // The list shows the month in the user's language; the core takes its English name.
+    const std::string month(core::MonthName(m_cboMonth->currentIndex() + 1));
     const QDate today = m_context.platform.clock.today();
     const core::Int16 number =
         core::CalculatePersonalMonth(day, month, core::CalendarDate{today.year(), today.month(), today.day()});

@@ -1,6 +1,7 @@
 #include "ui/main/mainmenus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <functional>
@@ -35,19 +36,20 @@ MainMenuActions BuildMainMenus(QMenuBar* bar, shell::modHelp& help)
         return dropDown;
     };
 
-    QMenu* nuFile = menu("nuFile", QMenuBar::tr("&File"));
-    QAction* mnuNext = item(nuFile, "mnuNext", QMenuBar::tr("&Next"));
-    QAction* mnuExit = item(nuFile, "mnuExit", QMenuBar::tr("E&xit"));
-    QMenu* mnuHelp = menu("mnuHelp", QMenuBar::tr("&Help"));
-    QAction* mnuOnline = item(mnuHelp, "mnuOnline", QMenuBar::tr("&Online Help"));
-    QAction* mnuVisit = item(mnuHelp, "mnuVisit", QMenuBar::tr("&Visit Us Online"));
+    QMenu* nuFile = menu("nuFile", QCoreApplication::translate("ui::MainMenus", "&File"));
+    QAction* mnuNext = item(nuFile, "mnuNext", QCoreApplication::translate("ui::MainMenus", "&Next"));
+    QAction* mnuExit = item(nuFile, "mnuExit", QCoreApplication::translate("ui::MainMenus", "E&xit"));
+    QMenu* mnuHelp = menu("mnuHelp", QCoreApplication::translate("ui::MainMenus", "&Help"));
+    QAction* mnuOnline = item(mnuHelp, "mnuOnline", QCoreApplication::translate("ui::MainMenus", "&Online Help"));
+    QAction* mnuVisit = item(mnuHelp, "mnuVisit", QCoreApplication::translate("ui::MainMenus", "&Visit Us Online"));
     separator(mnuHelp, "mnuFileSep1");
-    QAction* mnuUpdate = item(mnuHelp, "mnuUpdate", QMenuBar::tr("&Check for Software Update"));
+    QAction* mnuUpdate =
+        item(mnuHelp, "mnuUpdate", QCoreApplication::translate("ui::MainMenus", "&Check for Software Update"));
     separator(mnuHelp, "mnuFileSep2");
-    QAction* mnuAbout = item(mnuHelp, "mnuAbout", QMenuBar::tr("&About Software"));
+    QAction* mnuAbout = item(mnuHelp, "mnuAbout", QCoreApplication::translate("ui::MainMenus", "&About Software"));
     // Commands directly on the bar: they act on click, without a drop-down.
-    QAction* mnuDonate = item(bar, "mnuDonate", QMenuBar::tr("&Donate"));
-    QAction* mkmoney = item(bar, "mkmoney", QMenuBar::tr("Make Money &Online"));
+    QAction* mnuDonate = item(bar, "mnuDonate", QCoreApplication::translate("ui::MainMenus", "&Donate"));
+    QAction* mkmoney = item(bar, "mkmoney", QCoreApplication::translate("ui::MainMenus", "Make Money &Online"));
     mkmoney->setVisible(false);
 
     using OpenPage = void (shell::modHelp::*)();

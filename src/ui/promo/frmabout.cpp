@@ -19,21 +19,6 @@
 namespace ui {
 namespace {
 
-const QString kDescription = QStringLiteral(
-    "OV Varodara Zevaz Adavuv Software gives you an idea about the trends and influences of a "
-    "month of your life. There are 9 personal months. This number is calculated by adding your "
-    "Birth Day, Birth Month, Current Month and Current Year. So this software helps you in "
-    "getting the current and past month's forecast.");
-const QString kOffer = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website.");
-
-QString RightsNotice()
-{
-    const QString host = shell::SiteHost(shell::Site::Main);
-    return QStringLiteral("\u00A9 Orvane Softwares, %1. All rights reserved.").arg(host);
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font)
 {
     auto* label = new QLabel(text, parent);
@@ -94,14 +79,26 @@ frmAbout::frmAbout(AppContext& context)
     Wear(separatorLine, kWhiteLine);
     separatorLine->setGeometry(Twips(-60), Twips(3150), Twips(6840 + 60), 2);
 
-    MakeLabel(this, "Label1", kDescription + QStringLiteral("  ") + RightsNotice(), Verdana(8.25))
+    //: The box holds about 60 characters a line, on six lines, the rights notice included.
+    const QString description =
+        tr("OV Varodara Zevaz Adavuv Software gives you an idea about the trends and influences of a "
+           "month of your life. There are 9 personal months. This number is calculated by adding your "
+           "Birth Day, Birth Month, Current Month and Current Year. So this software helps you in "
+           "getting the current and past month's forecast.");
+    //: %1 is the maker's main site.
+    const QString rights = tr("© Orvane Softwares, %1. All rights reserved.").arg(shell::SiteHost(shell::Site::Main));
+    MakeLabel(this, "Label1", description + QStringLiteral("  ") + rights, Verdana(8.25))
         ->setGeometry(TwipsRect(840, 480, 5655, 1275));
     MakeLabel(this, "Label2", kWindowCaption, Verdana(9.75, true))->setGeometry(TwipsRect(960, 120, 5295, 255));
-    MakeLabel(this, "Label3", kOffer, Verdana(8.25, true))->setGeometry(TwipsRect(840, 2160, 5685, 675));
+    MakeLabel(this, "Label3",
+              tr("Home Business Opportunity. Start your own Internet business and make money online. Get this "
+                 "software fully branded for your website."),
+              Verdana(8.25, true))
+        ->setGeometry(TwipsRect(840, 2160, 5685, 675));
 
-    LinkLabel* lblCobrand =
-        MakeLink(this, "lblCobrand", QStringLiteral(" Click here for more details."), 4320, 2760, 2415);
-    const QString homePage = QStringLiteral("Click here to visit ") + shell::SiteAddress(shell::Site::Main);
+    LinkLabel* lblCobrand = MakeLink(this, "lblCobrand", tr(" Click here for more details."), 4320, 2760, 2415);
+    //: %1 is the address of the maker's main site.
+    const QString homePage = tr("Click here to visit %1").arg(shell::SiteAddress(shell::Site::Main));
     LinkLabel* lblHomePage = MakeLink(this, "lblHomePage", homePage, 2640, 1800, 4050);
     // Both open the page and leave this window open.
     connect(lblCobrand, &LinkLabel::clicked, this, [this] { m_context.help.OpenFullyBrandedPage(); });

@@ -17,21 +17,6 @@
 namespace ui {
 namespace {
 
-const QString kCatalogueText =
-    QStringLiteral(
-        "If you have enjoyed this software you will surely be interested in our other Orvane "
-        "Softwares. From a single software, we have now grown to become the world") +
-    QChar(0x2019) +
-    QStringLiteral(
-        "s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or "
-        "occult, we have programs in all fields thus giving our users a wide choice depending "
-        "on their interests.") +
-    QString(61, QLatin1Char(' ')) +
-    QStringLiteral(
-        "All the programs in the Orvane Softwares suite are simple and easy to use. They are not "
-        "only fun to use but also very informative. Try them out today and share your "
-        "experience with your friends and family. ");
-
 // floor(4 r), kept within 0..3.
 int PromotionalLineIndex(float r)
 {
@@ -45,29 +30,28 @@ int PromotionalLineIndex(float r)
 
 }  // namespace
 
-const QStringList& PromotionalLines()
+QStringList PromotionalLines()
 {
-    static const QStringList lines = [] {
-        const QString site = shell::SiteHost(shell::Site::Main);
-        return QStringList{
-            QStringLiteral("Orvane Softwares, such as this can be created and maintained only with your "
-                           "support. The best way to support our forum is to visit %1 regularly and take "
-                           "part in the discussions and other activities on the board.")
-                .arg(site),
-            QStringLiteral("Visit %1 regularly. Support us by taking part in the discussions and other "
-                           "activities there. We cannot support and maintain these programs without you "
-                           "regularly visiting our site.")
-                .arg(site),
-            QStringLiteral("%1 is a free online discussion forum on all esoteric subjects. To help us "
-                           "develop and maintain this software, please visit it regularly.")
-                .arg(site),
-            QStringLiteral("%1 needs your help. All you need to do is visit it regularly and take part in "
-                           "the various discussions and activities, to help us maintain and develop more "
-                           "Orvane Softwares.")
-                .arg(site),
-        };
-    }();
-    return lines;
+    const QString site = shell::SiteHost(shell::Site::Main);
+    //: Each line: %1 is the maker's main site. The box holds about 75 characters a line, on
+    //: four lines.
+    return QStringList{
+        frmExitScreen::tr("Orvane Softwares, such as this can be created and maintained only with your "
+                          "support. The best way to support our forum is to visit %1 regularly and take "
+                          "part in the discussions and other activities on the board.")
+            .arg(site),
+        frmExitScreen::tr("Visit %1 regularly. Support us by taking part in the discussions and other "
+                          "activities there. We cannot support and maintain these programs without you "
+                          "regularly visiting our site.")
+            .arg(site),
+        frmExitScreen::tr("%1 is a free online discussion forum on all esoteric subjects. To help us "
+                          "develop and maintain this software, please visit it regularly.")
+            .arg(site),
+        frmExitScreen::tr("%1 needs your help. All you need to do is visit it regularly and take part in "
+                          "the various discussions and activities, to help us maintain and develop more "
+                          "Orvane Softwares.")
+            .arg(site),
+    };
 }
 
 frmExitScreen::frmExitScreen(AppContext& context)
@@ -101,8 +85,8 @@ void frmExitScreen::buildControls()
     m_promotionalLine->setFont(Verdana(9.75, true));
     Wear(m_promotionalLine, kExitScreen, Backdrop::AsDrawn);
 
-    const QString visitCaption =
-        QStringLiteral("Click Here To Visit ") + shell::SiteHost(shell::Site::Main) + QStringLiteral(" Now");
+    //: %1 is the maker's main site.
+    const QString visitCaption = tr("Click Here To Visit %1 Now").arg(shell::SiteHost(shell::Site::Main));
     m_visitSiteCheck = Place(new QCheckBox(visitCaption, this), "Check1", 30, 2040, 7185, 555);
     m_visitSiteCheck->setAccessibleName(visitCaption);
     m_visitSiteCheck->setCursor(Qt::PointingHandCursor);
@@ -123,8 +107,18 @@ void frmExitScreen::buildControls()
 
     auto* catalogueFrame = Place(new QGroupBox(tr("Download Orvane Softwares"), this), "Frame6", 7320, 120, 3735, 4575);
     StyleNavyFrame(catalogueFrame);
-    auto* catalogue = Place(new QLabel(kCatalogueText, catalogueFrame), "Label3", 120, 360, 3495, 3855);
-    catalogue->setAccessibleName(kCatalogueText.simplified());
+    // Two paragraphs, which the design parts with a run of 61 spaces (%1).
+    const QString catalogueText =
+        tr("If you have enjoyed this software you will surely be interested in our other Orvane "
+           "Softwares. From a single software, we have now grown to become the world’s largest resource "
+           "of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs "
+           "in all fields thus giving our users a wide choice depending on their interests.%1All the "
+           "programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to "
+           "use but also very informative. Try them out today and share your experience with your friends "
+           "and family. ")
+            .arg(QString(61, QLatin1Char(' ')));
+    auto* catalogue = Place(new QLabel(catalogueText, catalogueFrame), "Label3", 120, 360, 3495, 3855);
+    catalogue->setAccessibleName(catalogueText.simplified());
     catalogue->setWordWrap(true);
     catalogue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Wear(catalogue, kNavyFrame, Backdrop::AsDrawn);

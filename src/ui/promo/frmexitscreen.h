@@ -40,6 +40,6 @@ private:
 };
 
 // The four promotional lines, naming the maker's main site.
-const QStringList& PromotionalLines();
+QStringList PromotionalLines();
 
 }  // namespace ui

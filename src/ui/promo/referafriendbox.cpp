@@ -17,7 +17,7 @@
 namespace ui {
 namespace {
 
-const QString kSpaceInAddress = QStringLiteral("Email Address Cannot Contain Space");
+const QString kSpaceInAddress = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Email Address Cannot Contain Space"));
 
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QString& placeholder)
 {
@@ -72,10 +72,15 @@ ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxServi
     setObjectName(QStringLiteral("Frame2"));
     StyleNavyFrame(this);
 
-    m_txtName = Place(MakeTextBox(this, "txtName", shell::kNamePlaceholder), 85, 360, 3375, 285);
-    m_txtEmail = Place(MakeTextBox(this, "txtEmail", shell::kEmailPlaceholder), 3600, 360, 3375, 285);
-    m_txtFriendName = Place(MakeTextBox(this, "txtFriendName", shell::kFriendNamePlaceholder), 85, 720, 3375, 285);
-    m_txtFriendEmail = Place(MakeTextBox(this, "txtFriendEmail", shell::kFriendEmailPlaceholder), 3600, 720, 3375, 285);
+    m_txtName =
+        Place(MakeTextBox(this, "txtName", shell::ShownPlaceholder(shell::kNamePlaceholder)), 85, 360, 3375, 285);
+    m_txtEmail =
+        Place(MakeTextBox(this, "txtEmail", shell::ShownPlaceholder(shell::kEmailPlaceholder)), 3600, 360, 3375, 285);
+    m_txtFriendName = Place(MakeTextBox(this, "txtFriendName", shell::ShownPlaceholder(shell::kFriendNamePlaceholder)),
+                            85, 720, 3375, 285);
+    m_txtFriendEmail =
+        Place(MakeTextBox(this, "txtFriendEmail", shell::ShownPlaceholder(shell::kFriendEmailPlaceholder)), 3600, 720,
+              3375, 285);
 
     m_cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), this);
     m_cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
@@ -92,10 +97,10 @@ ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxServi
     // which the box holds as a paragraph break and MessageBoxText reads back as CR LF.
     m_txtMessage = new QPlainTextEdit(this);
     m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    m_txtMessage->setAccessibleName(shell::kMessagePlaceholder);
+    m_txtMessage->setAccessibleName(shell::ShownPlaceholder(shell::kMessagePlaceholder));
     m_txtMessage->setFont(DefaultControlFont());
     FollowDesktop(m_txtMessage);
-    m_txtMessage->setPlainText(shell::kMessagePlaceholder + QStringLiteral("\r\n"));
+    m_txtMessage->setPlainText(shell::ShownPlaceholder(shell::kMessagePlaceholder) + QStringLiteral("\r\n"));
     m_txtMessage->setTabChangesFocus(true);
     m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -105,11 +110,11 @@ ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxServi
     m_txtMessage->setWordWrapMode(QTextOption::WordWrap);
     PlaceTwips(m_txtMessage, 4800, 3600, 1815, 495);
 
-    m_placeholderBoxes = {{m_txtName, shell::kNamePlaceholder},
-                          {m_txtEmail, shell::kEmailPlaceholder},
-                          {m_txtFriendName, shell::kFriendNamePlaceholder},
-                          {m_txtFriendEmail, shell::kFriendEmailPlaceholder},
-                          {m_txtMessage, shell::kMessagePlaceholder}};
+    m_placeholderBoxes = {{m_txtName, shell::ShownPlaceholder(shell::kNamePlaceholder)},
+                          {m_txtEmail, shell::ShownPlaceholder(shell::kEmailPlaceholder)},
+                          {m_txtFriendName, shell::ShownPlaceholder(shell::kFriendNamePlaceholder)},
+                          {m_txtFriendEmail, shell::ShownPlaceholder(shell::kFriendEmailPlaceholder)},
+                          {m_txtMessage, shell::ShownPlaceholder(shell::kMessagePlaceholder)}};
     for (const PlaceholderBox& box : m_placeholderBoxes)
         box.box->installEventFilter(this);
 }

@@ -1,5 +1,6 @@
 #include "ui/result/frmpersonalmonth.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPushButton>
 #include <QTextCursor>
@@ -99,7 +100,10 @@ bool frmPersonalMonth::eventFilter(QObject* watched, QEvent* event)
 void ShowPersonalMonthResult(int number, frmPersonalMonth& form)
 {
     QPlainTextEdit* box = form.txtDisplay();
-    for (const std::string& piece : core::ResultTextPieces(number))
+    const auto translate = [](std::string_view english) {
+        return QCoreApplication::translate("Readings", english.data()).toStdString();
+    };
+    for (const std::string& piece : core::ResultTextPieces(number, translate))
         box->insertPlainText(QString::fromStdString(piece));
     QTextCursor caret = box->textCursor();
     caret.setPosition(0);
