@@ -5,122 +5,122 @@
     <name>Messages</name>
     <message>
         <source>Please Enter Your First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre</translation>
     </message>
     <message>
         <source>Please Enter Your Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu apellido</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica tu día de nacimiento</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica tu mes de nacimiento</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica tu año de nacimiento</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Indica un día o un mes válido!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Indica un día o un mes válido!</translation>
     </message>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que haya una actualización de este programa.<byte value="xd"/>¿Quieres comprobarlo?</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe direcciones de correo distintas</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe una dirección de correo válida</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu correo electrónico</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu mensaje</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el nombre de tu amigo</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el correo de tu amigo</translation>
     </message>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa ya se está ejecutando</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>El correo no puede contener espacios</translation>
     </message>
 </context>
 <context>
     <name>Months</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>enero</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>febrero</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>marzo</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>abril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mayo</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>junio</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>julio</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>agosto</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>septiembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>octubre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>noviembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>diciembre</translation>
     </message>
 </context>
 <context>
@@ -204,189 +204,189 @@
     <name>Readings</name>
     <message>
         <source>This is a time for new beginnings. Explore creative ideas. Maintain your individuality. The projects and assignments started during this time are the seeds being planted for later growth. You need to be aware of what you are planting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es tiempo de nuevos comienzos. Explora ideas creativas y conserva tu individualidad. Los proyectos y tareas que inicies en esta etapa son semillas que darán fruto más adelante. Sé consciente de lo que siembras.</translation>
     </message>
     <message>
         <source>You will make new friends. You will achieve some most awaited success. Take care about small things in life. Conflicts may arise, and if you do, attempt to ease them by cooperating with those involved. You will have peace and harmony.</source>
-        <translation type="unfinished"></translation>
+        <translation>Harás nuevas amistades. Alcanzarás un éxito muy esperado. Cuida los pequeños detalles de la vida. Pueden surgir conflictos; si es así, intenta suavizarlos cooperando con las personas implicadas. Tendrás paz y armonía.</translation>
     </message>
     <message>
         <source>This is the month of creativity. Maintain optimism and free your mind. You can start anything new this month. Explore the artistic side of yourself. Invitations, friends and social activities are in the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es el mes de la creatividad. Mantén el optimismo y libera tu mente. Este mes puedes emprender lo que quieras. Explora tu lado artístico. Se avecinan invitaciones, encuentros con amigos y actividades sociales.</translation>
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Presta atención a los asuntos legales, financieros y de propiedades. Organiza tu trabajo y cumple con lo que planees. Actúa con prudencia, paciencia y método en todo lo que hagas. Este mes es muy importante planificar.</translation>
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja atrás los viejos problemas y mira la vida con ojos nuevos. Puedes ver lo de siempre de otra manera. Trabaja con empeño en tus tareas actuales. Puedes impulsar tus ideas y tu negocio. Es, sobre todo, un momento clave para aprender. No intentes abarcar demasiado.</translation>
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mes pide una actitud abierta y dispuesta. Es un buen momento para pensar en tu hogar. Da mucho amor a los tuyos. Cuida tu salud y la de tu familia.</translation>
     </message>
     <message>
         <source>Listen to your heart, the inner soul. Look over your plans and ideas, and examine at them closely, yet non-critically. People may misunderstand, but you need to maintain peace to sort it out with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escucha a tu corazón, a tu voz interior. Revisa tus planes e ideas y examínalos con atención, pero sin juzgarlos con dureza. Puede que los demás te malinterpreten; mantén la calma para aclarar las cosas con ellos.</translation>
     </message>
     <message>
         <source>Efforts are required to reach the heights of success. Maintain calm and work on it. Since 8 is the number of material power, sometimes our efforts have to be repeated a number of times if you are to gain the success.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para alcanzar la cima del éxito hace falta esfuerzo. Mantén la calma y sigue trabajando. Como el 8 es el número del poder material, a veces tendrás que insistir una y otra vez para lograrlo.</translation>
     </message>
     <message>
         <source>Don&apos;t try to stop anything, which is out of your reach, just like a storm that&apos;s unstoppable. Work on social activities if you can. This is a good time to have a broad outlook as possible on things, to put personal goals, achievements or needs to one side as much as you can.</source>
-        <translation type="unfinished"></translation>
+        <translation>No intentes detener lo que está fuera de tu alcance, como una tormenta que nada puede parar. Participa en actividades sociales siempre que puedas. Es un buen momento para ver las cosas con amplitud de miras y dejar a un lado, en lo posible, tus metas, logros o necesidades personales.</translation>
     </message>
     <message>
         <source>Your Varodara Zevaz Adavuv is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tu Varodara Zevaz Adavuv es: </translation>
     </message>
     <message>
         <source>The Varodara Zevaz Adavuv describes what your lessons are during the course of the month, the trends and particular influences that are affecting you personally.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Varodara Zevaz Adavuv describe cuáles son tus lecciones a lo largo del mes, así como las tendencias e influencias particulares que te afectan personalmente.</translation>
     </message>
 </context>
 <context>
     <name>Referral</name>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu nombre</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu correo electrónico</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu mensaje</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del amigo</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo del amigo</translation>
     </message>
 </context>
 <context>
     <name>ui::MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;guir</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda en línea</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visítanos en línea</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar actualizaciones</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre el programa</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Donar</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Gana dinero en &amp;línea</translation>
     </message>
 </context>
 <context>
     <name>ui::Promotions</name>
     <message>
         <source>Share your readings in our free online forum. Visit us at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparte tus lecturas en nuestro foro gratuito. Visítanos en %1</translation>
     </message>
     <message>
         <source>Forum</source>
-        <translation type="unfinished"></translation>
+        <translation>Foro</translation>
     </message>
     <message>
         <source>Offers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ofertas</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade la marca de tu sitio a este programa. Gana fidelidad y tráfico para tu sitio. Pon aquí el nombre &amp; el enlace de tu sitio. Detalles en &quot;Ayuda&quot;. Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu negocio en Internet y gana dinero en línea. Obtén este programa íntegramente con la marca de tu sitio web. Haz clic aquí para más detalles.</translation>
     </message>
 </context>
 <context>
     <name>ui::ReferAFriendBox</name>
     <message>
         <source>Refer A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Invita a un amigo</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitar &amp;ahora</translation>
     </message>
     <message>
         <source>Refer A Friend Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitar ahora</translation>
     </message>
 </context>
 <context>
     <name>ui::frmAbout</name>
     <message>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono del programa</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Separador</translation>
     </message>
     <message>
         <source>OV Varodara Zevaz Adavuv Software gives you an idea about the trends and influences of a month of your life. There are 9 personal months. This number is calculated by adding your Birth Day, Birth Month, Current Month and Current Year. So this software helps you in getting the current and past month&apos;s forecast.</source>
         <extracomment>The box holds about 60 characters a line, on six lines, the rights notice included.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OV Varodara Zevaz Adavuv te da una idea de las tendencias e influencias de un mes de tu vida. Hay 9 meses personales; el tuyo se calcula sumando tu día y mes de nacimiento, el mes y el año actuales. Así, este programa te ofrece el pronóstico del mes actual y del anterior.</translation>
     </message>
     <message>
         <source>© Orvane Softwares, %1. All rights reserved.</source>
         <extracomment>%1 is the maker&apos;s main site.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>© Orvane Softwares, %1. Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu negocio en Internet y gana dinero en línea. Obtén este programa íntegramente con la marca de tu sitio web.</translation>
     </message>
     <message>
         <source> Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation> Haz clic para más detalles.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the address of the maker&apos;s main site.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Visita %1</translation>
     </message>
 </context>
 <context>
@@ -394,102 +394,102 @@
     <message>
         <source>Orvane Softwares, such as this can be created and maintained only with your support. The best way to support our forum is to visit %1 regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Each line: %1 is the maker&apos;s main site. The box holds about 75 characters a line, on four lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Los programas de Orvane Softwares como este solo pueden crearse y mantenerse con tu apoyo. La mejor forma de apoyar nuestro foro es visitar %1 con frecuencia y participar en sus debates y demás actividades.</translation>
     </message>
     <message>
         <source>Visit %1 regularly. Support us by taking part in the discussions and other activities there. We cannot support and maintain these programs without you regularly visiting our site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita %1 con frecuencia. Apóyanos participando en sus debates y demás actividades. Sin tus visitas habituales no podemos mantener estos programas.</translation>
     </message>
     <message>
         <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un foro de debate gratuito en línea sobre cualquier tema esotérico. Para ayudarnos a desarrollar y mantener este programa, visítalo a menudo.</translation>
     </message>
     <message>
         <source>%1 needs your help. All you need to do is visit it regularly and take part in the various discussions and activities, to help us maintain and develop more Orvane Softwares.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita tu ayuda. Solo tienes que visitarlo a menudo y participar en sus debates y actividades; así podremos mantener y crear más Orvane Softwares.</translation>
     </message>
     <message>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono del programa</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <extracomment>%1 is the maker&apos;s main site.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para visitar %1 ahora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Download Orvane Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga Orvane Softwares</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation type="unfinished"></translation>
+        <translation>Si te ha gustado este programa, sin duda te interesarán nuestros otros Orvane Softwares. De un solo programa hemos pasado a ser el mayor catálogo de orvane softwares del mundo. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas en todos los campos, con una amplia variedad para que cada usuario elija según sus intereses.%1Todos los programas de la colección Orvane Softwares son sencillos y fáciles de usar. Además de entretenidos, son muy informativos. Pruébalos hoy y comparte tu experiencia con tus amigos y familiares. </translation>
     </message>
     <message>
         <source>Click Here To Visit Orvane Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para visitar Orvane Softwares</translation>
     </message>
 </context>
 <context>
     <name>ui::frmMain</name>
     <message>
         <source>Please Fill In The Below Details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Completa los siguientes datos:</translation>
     </message>
     <message>
         <source>First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Middle Name</source>
-        <translation type="unfinished"></translation>
+        <translation>2.º nombre</translation>
     </message>
     <message>
         <source>Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellido</translation>
     </message>
     <message>
         <source>Birth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha natal</translation>
     </message>
     <message>
         <source>Birth Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes natal</translation>
     </message>
     <message>
         <source>Birth Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día natal</translation>
     </message>
     <message>
         <source>Birth Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año natal</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;guir</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>ui::frmPersonalMonth</name>
     <message>
         <source>Your Varodara Zevaz Adavuv</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu Varodara Zevaz Adavuv</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
 </context>
 </TS>

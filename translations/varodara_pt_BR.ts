@@ -5,122 +5,122 @@
     <name>Messages</name>
     <message>
         <source>Please Enter Your First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe seu nome</translation>
     </message>
     <message>
         <source>Please Enter Your Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe seu sobrenome</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o dia de nascimento</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o mês de nascimento</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o ano de nascimento</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe um dia ou mês válido!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe um dia ou mês válido!</translation>
     </message>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pode haver uma atualização disponível para este software.<byte value="xd"/>Deseja verificar se há atualizações?</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe endereços de e-mail diferentes</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe um endereço de e-mail válido</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe seu nome</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe seu e-mail</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite sua mensagem</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o nome do seu amigo</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o e-mail do seu amigo</translation>
     </message>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa já está em execução</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>O e-mail não pode conter espaços</translation>
     </message>
 </context>
 <context>
     <name>Months</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>janeiro</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>fevereiro</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>março</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>abril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>maio</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>junho</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>julho</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>agosto</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>setembro</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>outubro</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>novembro</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>dezembro</translation>
     </message>
 </context>
 <context>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>C&amp;olar</translation>
+        <translation>Co&amp;lar</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -204,189 +204,189 @@
     <name>Readings</name>
     <message>
         <source>This is a time for new beginnings. Explore creative ideas. Maintain your individuality. The projects and assignments started during this time are the seeds being planted for later growth. You need to be aware of what you are planting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este é um momento de novos começos. Explore ideias criativas. Preserve a sua individualidade. Os projetos e tarefas que você iniciar agora são as sementes do seu crescimento futuro. Fique atento ao que está plantando.</translation>
     </message>
     <message>
         <source>You will make new friends. You will achieve some most awaited success. Take care about small things in life. Conflicts may arise, and if you do, attempt to ease them by cooperating with those involved. You will have peace and harmony.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você fará novos amigos e alcançará um sucesso tão esperado. Cuide das pequenas coisas da vida. Podem surgir conflitos; se isso acontecer, tente amenizá-los cooperando com as pessoas envolvidas. Você terá paz e harmonia.</translation>
     </message>
     <message>
         <source>This is the month of creativity. Maintain optimism and free your mind. You can start anything new this month. Explore the artistic side of yourself. Invitations, friends and social activities are in the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este é o mês da criatividade. Mantenha o otimismo e liberte a mente. Você pode começar algo novo neste mês. Explore o seu lado artístico. Convites, amigos e atividades sociais estão no horizonte.</translation>
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preste atenção a questões jurídicas, imobiliárias e financeiras. Organize seu trabalho e siga o que planejou. Tenha cautela, paciência e método em tudo o que fizer. Por isso, planejar é muito importante neste mês.</translation>
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe para trás os problemas antigos e encare a vida com a mente renovada. Você pode ver velhas questões de um jeito novo. Dedique-se às tarefas atuais. Você pode divulgar suas ideias e seu negócio. É, sobretudo, um momento para aprender. Não assuma tarefas demais.</translation>
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mês pede um espírito de boa vontade. É um bom momento para pensar no seu próprio lar. Dê muito amor à sua família. Cuide da sua saúde e da saúde da sua família.</translation>
     </message>
     <message>
         <source>Listen to your heart, the inner soul. Look over your plans and ideas, and examine at them closely, yet non-critically. People may misunderstand, but you need to maintain peace to sort it out with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouça o seu coração, a sua voz interior. Revise seus planos e ideias e examine-os com atenção, mas sem julgamentos. Pode haver mal-entendidos, mas mantenha a paz para resolvê-los com os outros.</translation>
     </message>
     <message>
         <source>Efforts are required to reach the heights of success. Maintain calm and work on it. Since 8 is the number of material power, sometimes our efforts have to be repeated a number of times if you are to gain the success.</source>
-        <translation type="unfinished"></translation>
+        <translation>É preciso esforço para alcançar o auge do sucesso. Mantenha a calma e siga trabalhando. Como o 8 é o número do poder material, pode ser necessário repetir seus esforços diversas vezes para conquistar o sucesso.</translation>
     </message>
     <message>
         <source>Don&apos;t try to stop anything, which is out of your reach, just like a storm that&apos;s unstoppable. Work on social activities if you can. This is a good time to have a broad outlook as possible on things, to put personal goals, achievements or needs to one side as much as you can.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não tente deter o que está fora do seu alcance, como uma tempestade que não se pode conter. Se possível, dedique-se a atividades sociais. É um bom momento para ampliar ao máximo sua visão das coisas e deixar de lado, sempre que puder, metas, conquistas ou necessidades pessoais.</translation>
     </message>
     <message>
         <source>Your Varodara Zevaz Adavuv is: </source>
-        <translation type="unfinished"></translation>
+        <translation>Seu Varodara Zevaz Adavuv é: </translation>
     </message>
     <message>
         <source>The Varodara Zevaz Adavuv describes what your lessons are during the course of the month, the trends and particular influences that are affecting you personally.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Varodara Zevaz Adavuv descreve suas lições ao longo do mês, bem como as tendências e influências específicas que afetam você pessoalmente.</translation>
     </message>
 </context>
 <context>
     <name>Referral</name>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu nome</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu e-mail</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua mensagem</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do amigo</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail do amigo</translation>
     </message>
 </context>
 <context>
     <name>ui::MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;vançar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda &amp;online</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visite nosso site</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Procurar atualizações</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o software</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Doar</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Renda &amp;online</translation>
     </message>
 </context>
 <context>
     <name>ui::Promotions</name>
     <message>
         <source>Share your readings in our free online forum. Visit us at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhe suas leituras no nosso fórum online grátis. Acesse %1</translation>
     </message>
     <message>
         <source>Forum</source>
-        <translation type="unfinished"></translation>
+        <translation>Fórum</translation>
     </message>
     <message>
         <source>Offers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ofertas</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponha a marca do seu site neste software. Aumente a fidelidade e o tráfego do seu site. Inclua aqui o nome &amp; o link do seu site. Detalhes em &quot;Ajuda&quot;. Clique aqui e saiba mais sobre co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidade de negócio em casa. Abra seu próprio negócio na internet e ganhe dinheiro online. Tenha este software com a marca do seu site. Clique aqui para mais detalhes.</translation>
     </message>
 </context>
 <context>
     <name>ui::ReferAFriendBox</name>
     <message>
         <source>Refer A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique um amigo</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique um amigo &amp;já</translation>
     </message>
     <message>
         <source>Refer A Friend Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique um amigo já</translation>
     </message>
 </context>
 <context>
     <name>ui::frmAbout</name>
     <message>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ícone do programa</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Separador</translation>
     </message>
     <message>
         <source>OV Varodara Zevaz Adavuv Software gives you an idea about the trends and influences of a month of your life. There are 9 personal months. This number is calculated by adding your Birth Day, Birth Month, Current Month and Current Year. So this software helps you in getting the current and past month&apos;s forecast.</source>
         <extracomment>The box holds about 60 characters a line, on six lines, the rights notice included.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O OV Varodara Zevaz Adavuv mostra as tendências e influências de um mês da sua vida. Há 9 meses pessoais. O número é a soma do dia e do mês do seu nascimento com o mês e o ano atuais. Assim, você obtém a previsão do mês atual e do anterior.</translation>
     </message>
     <message>
         <source>© Orvane Softwares, %1. All rights reserved.</source>
         <extracomment>%1 is the maker&apos;s main site.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>© Orvane Softwares, %1. Direitos reservados.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidade de negócio em casa. Abra seu próprio negócio na internet e ganhe dinheiro online. Tenha este software com a marca do seu site.</translation>
     </message>
     <message>
         <source> Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation> Clique para mais detalhes.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the address of the maker&apos;s main site.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Visite %1</translation>
     </message>
 </context>
 <context>
@@ -394,102 +394,102 @@
     <message>
         <source>Orvane Softwares, such as this can be created and maintained only with your support. The best way to support our forum is to visit %1 regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Each line: %1 is the maker&apos;s main site. The box holds about 75 characters a line, on four lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Programas da Orvane Softwares como este só podem ser criados e mantidos com o seu apoio. A melhor forma de apoiar nosso fórum é visitar %1 com frequência e participar das discussões e demais atividades.</translation>
     </message>
     <message>
         <source>Visit %1 regularly. Support us by taking part in the discussions and other activities there. We cannot support and maintain these programs without you regularly visiting our site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visite %1 com frequência. Apoie-nos participando das discussões e demais atividades. Sem suas visitas regulares ao nosso site, não conseguimos manter estes programas.</translation>
     </message>
     <message>
         <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um fórum online gratuito sobre todos os temas esotéricos. Para nos ajudar a desenvolver e manter este software, visite-o com frequência.</translation>
     </message>
     <message>
         <source>%1 needs your help. All you need to do is visit it regularly and take part in the various discussions and activities, to help us maintain and develop more Orvane Softwares.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de você. Basta visitá-lo com frequência e participar das discussões e atividades para nos ajudar a manter e criar mais Orvane Softwares.</translation>
     </message>
     <message>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ícone do programa</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <extracomment>%1 is the maker&apos;s main site.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui e visite %1 agora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Download Orvane Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixe os Orvane Softwares</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation type="unfinished"></translation>
+        <translation>Se você gostou deste software, com certeza vai se interessar pelos nossos outros Orvane Softwares. De um único programa, crescemos até nos tornar a maior fonte de orvane softwares do mundo. Astrologia, vidência, tarô, numerologia ou ocultismo: temos programas em todas as áreas, oferecendo aos usuários uma ampla escolha conforme seus interesses.%1Todos os programas da linha Orvane Softwares são simples e fáceis de usar. Além de divertidos, são muito informativos. Experimente-os hoje mesmo e compartilhe sua experiência com amigos e familiares. </translation>
     </message>
     <message>
         <source>Click Here To Visit Orvane Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui e visite a Orvane Softwares</translation>
     </message>
 </context>
 <context>
     <name>ui::frmMain</name>
     <message>
         <source>Please Fill In The Below Details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Preencha os dados abaixo:</translation>
     </message>
     <message>
         <source>First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Middle Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do meio</translation>
     </message>
     <message>
         <source>Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrenome</translation>
     </message>
     <message>
         <source>Birth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia de nasc.</translation>
     </message>
     <message>
         <source>Birth Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês de nasc.</translation>
     </message>
     <message>
         <source>Birth Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia de nasc.</translation>
     </message>
     <message>
         <source>Birth Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano de nasc.</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;vançar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
 </context>
 <context>
     <name>ui::frmPersonalMonth</name>
     <message>
         <source>Your Varodara Zevaz Adavuv</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu Varodara Zevaz Adavuv</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voltar</translation>
     </message>
 </context>
 </TS>

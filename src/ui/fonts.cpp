@@ -21,8 +21,12 @@ DesignFamily msSansSerif{"MS Sans Serif", "DejaVu Sans"};
 
 bool Overflows(const QWidget* widget)
 {
-    if (const auto* label = qobject_cast<const QLabel*>(widget); label != nullptr && label->wordWrap())
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    if (label != nullptr && label->wordWrap())
         return label->heightForWidth(label->width()) > label->height();
+    // A line's ink too: a script of tall letters (Devanagari) may reach past its box.
+    if (label != nullptr && label->fontMetrics().tightBoundingRect(label->text()).height() > label->height())
+        return true;
     return widget->sizeHint().width() > widget->width();
 }
 
@@ -66,7 +70,7 @@ QFont DefaultControlFont()
 
 void ShrinkToFit(QWidget* widget, QFont font)
 {
-    constexpr qreal kSmallest = 6.0;
+    constexpr qreal kSmallest = 7.0;
     constexpr qreal kStep = 0.25;
     widget->setFont(font);
     while (Overflows(widget) && font.pointSizeF() - kStep >= kSmallest) {

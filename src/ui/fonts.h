@@ -15,7 +15,7 @@ QFont MsSansSerif(qreal points);
 // that nothing of a frame's bold caption font is inherited.
 QFont DefaultControlFont();
 // A substitute of other metrics may stand in for a design font: shrinks the control's font in
-// small steps until its text fits its box, never below 6 pt.
+// small steps until its text fits its box, never below 7 pt.
 void ShrinkToFit(QWidget* widget, QFont font);
 
 }  // namespace ui

@@ -31,11 +31,12 @@ LinkLabel* MakeOfferLink(QFrame* frame, const QString& text, const char* objectN
 {
     auto* link =
         Place(new LinkLabel(text, frame), objectName, place.linkLeft, place.linkTop, kOfferLinkWidth, kOfferLinkHeight);
-    link->setFont(Verdana(8.25, true, true));
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     link->setWordWrap(true);
     link->setTextFormat(Qt::PlainText);
     Wear(link, kOfferLink);
+    // A translation longer than the design's text shrinks to fit; the English one fits as it is.
+    ShrinkToFit(link, Verdana(8.25, true, true));
     return link;
 }
 
@@ -53,11 +54,11 @@ LinkLabel* BuildForumStrip(QWidget* window, shell::modHelp& help, const StripPla
                                    kForumFrameHeight);
     auto* link = Place(new LinkLabel(ForumPromotionText(), frame), "Label61", place.linkLeft, place.linkTop,
                        kForumLinkWidth, kForumLinkHeight);
-    link->setFont(Verdana(9, false, true));
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     link->setWordWrap(true);
     link->setTextFormat(Qt::PlainText);
     Wear(link, kHouse, Backdrop::AsDrawn);
+    ShrinkToFit(link, Verdana(9, false, true));
     QObject::connect(link, &LinkLabel::clicked, link, [&help] { help.OpenHomePage(); });
     return link;
 }

@@ -19,17 +19,19 @@
 namespace ui {
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font)
+// A text that its box cannot hold at the design's size (a translation, or a substitute font
+// that runs wider) shrinks to fit.
+void MakeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, const QRect& box)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
-    label->setFont(font);
     label->setAccessibleName(text);
     Wear(label, kHouse, Backdrop::AsDrawn);
-    return label;
+    label->setGeometry(box);
+    ShrinkToFit(label, font);
 }
 
 // A link label grows from its top-left corner to fit its text on one line. A text wider than
@@ -87,14 +89,13 @@ frmAbout::frmAbout(AppContext& context)
            "getting the current and past month's forecast.");
     //: %1 is the maker's main site.
     const QString rights = tr("© Orvane Softwares, %1. All rights reserved.").arg(shell::SiteHost(shell::Site::Main));
-    MakeLabel(this, "Label1", description + QStringLiteral("  ") + rights, Verdana(8.25))
-        ->setGeometry(TwipsRect(840, 480, 5655, 1275));
-    MakeLabel(this, "Label2", kWindowCaption, Verdana(9.75, true))->setGeometry(TwipsRect(960, 120, 5295, 255));
+    MakeLabel(this, "Label1", description + QStringLiteral("  ") + rights, Verdana(8.25),
+              TwipsRect(840, 480, 5655, 1275));
+    MakeLabel(this, "Label2", kWindowCaption, Verdana(9.75, true), TwipsRect(960, 120, 5295, 255));
     MakeLabel(this, "Label3",
               tr("Home Business Opportunity. Start your own Internet business and make money online. Get this "
                  "software fully branded for your website."),
-              Verdana(8.25, true))
-        ->setGeometry(TwipsRect(840, 2160, 5685, 675));
+              Verdana(8.25, true), TwipsRect(840, 2160, 5685, 675));
 
     LinkLabel* lblCobrand = MakeLink(this, "lblCobrand", tr(" Click here for more details."), 4320, 2760, 2415);
     //: %1 is the address of the maker's main site.
