@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The static checks over the sources as they are now; each fails on any finding.
-#   check.sh                   all three below, each run even when one before it failed
+#   check.sh                   all four below, each run even when one before it failed
 #   check.sh format            clang-format --dry-run --Werror on every .cpp and .h of the tree
 #   check.sh tidy [BUILD_DIR]  clang-tidy on every .cpp of the tree that BUILD_DIR compiles
 #                              (its compile_commands.json; build/normal when not given)
 #   check.sh cppcheck          cppcheck on src/
+#   check.sh translations      every translations/*.ts current with the texts the sources mark,
+#                              and every text of it translated
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -34,9 +36,31 @@ case "${1:-}" in
       --enable=warning,performance,portability --inline-suppr \
       -I src -D__cplusplus=202002L src
     ;;
+  translations)
+    # lupdate as the build's update_translations target runs it, into copies of the files.
+    scratch="$(mktemp -d)"
+    trap 'rm -rf "$scratch"' EXIT
+    mapfile -t marked < <(sources | grep '^src/')
+    status=0
+    for ts in translations/*.ts; do
+      cp "$ts" "$scratch/"
+      /usr/lib/qt6/bin/lupdate -silent -no-obsolete -locations none -I src "${marked[@]}" -ts "$scratch/${ts##*/}"
+      if ! cmp -s "$ts" "$scratch/${ts##*/}"; then
+        echo "$ts is not current with the sources: cmake --build build/normal --target update_translations"
+        diff "$ts" "$scratch/${ts##*/}" | head -20
+        status=1
+      fi
+      if grep -q 'type="unfinished"' "$ts"; then
+        echo "$ts has texts not yet translated: $(grep -c 'type="unfinished"' "$ts")"
+        status=1
+      fi
+    done
+    echo "translations: ${#marked[@]} sources, $(ls translations/*.ts | wc -l) languages"
+    exit "$status"
+    ;;
   "")
     status=0
-    for check in format cppcheck tidy; do
+    for check in format cppcheck tidy translations; do
       echo "== check $check"
       start=$SECONDS
       bash "$0" "$check" || status=1
@@ -45,7 +69,7 @@ case "${1:-}" in
     exit "$status"
     ;;
   *)
-    echo "usage: $0 [format|tidy [BUILD_DIR]|cppcheck]" >&2
+    echo "usage: $0 [format|tidy [BUILD_DIR]|cppcheck|translations]" >&2
     exit 2
     ;;
 esac

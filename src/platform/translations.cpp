@@ -4,15 +4,10 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include "product.h"
+
 namespace platform {
 namespace {
-
-// The languages the program speaks, by the language part of a locale name.
-struct Language {
-    const char* prefix;
-    const char* translation;
-};
-constexpr Language kLanguages[] = {{"de", "de"}, {"es", "es"}, {"pt", "pt_BR"}, {"hi", "hi"}, {"en", ""}};
 
 // Where Qt keeps its own translations: Qt's translations folder, or, for a program that
 // carries its Qt beside it (the Windows release), the folder "translations" beside the program.
@@ -28,14 +23,22 @@ QStringList QtTranslationFolders()
 // menus. Qt ships them in every language the program speaks but Hindi; listed here so that the
 // translators' tool puts them into every file of the program, whose Hindi file carries them.
 [[maybe_unused]] constexpr const char* kQtTextsShown[] = {
-    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),           QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),          QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),
-    QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),             QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),
-    QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),             QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
-    QT_TRANSLATE_NOOP("QLineEdit", "Delete"),            QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
-    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Undo"),    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Redo"),
-    QT_TRANSLATE_NOOP("QWidgetTextControl", "Cu&t"),     QT_TRANSLATE_NOOP("QWidgetTextControl", "&Copy"),
-    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Paste"),   QT_TRANSLATE_NOOP("QWidgetTextControl", "Delete"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Undo"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Redo"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Cu&t"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Copy"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Paste"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Delete"),
     QT_TRANSLATE_NOOP("QWidgetTextControl", "Select All"),
 };
 
@@ -43,12 +46,22 @@ QStringList QtTranslationFolders()
 
 QString ProgramLanguage(const QStringList& uiLanguages)
 {
-    for (const QString& wanted : uiLanguages) {
-        const QString language = wanted.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-        for (const Language& known : kLanguages) {
-            if (language == QLatin1String(known.prefix))
-                return QLatin1String(known.translation);
+    const auto language = [](const QString& locale) { return locale.section(QLatin1Char('_'), 0, 0).toLower(); };
+    for (QString wanted : uiLanguages) {
+        wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
+        if (language(wanted) == QLatin1String("en"))
+            return {};
+        // The file of the very locale, else the first of its language.
+        QString found;
+        for (const char* spoken : product::kLanguages) {
+            const QString translation = QLatin1String(spoken);
+            if (translation.compare(wanted, Qt::CaseInsensitive) == 0)
+                return translation;
+            if (found.isEmpty() && language(translation) == language(wanted))
+                found = translation;
         }
+        if (!found.isEmpty())
+            return found;
     }
     return {};
 }

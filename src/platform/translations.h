@@ -14,9 +14,9 @@
 namespace platform {
 
 // The translation for the first of the system's interface languages (most wanted first, as
-// QLocale::uiLanguages gives them) that is English or one the program speaks: "de", "es",
-// "pt_BR" (every Portuguese), "hi", or empty for English. A regional variant takes its
-// language.
+// QLocale::uiLanguages gives them) that is English or one the program speaks (product.h):
+// the file of that very locale, else the first of its language ("de_AT" takes "de", "pt_PT"
+// takes "pt_BR"), or empty for English.
 QString ProgramLanguage(const QStringList& uiLanguages);
 
 class Translations {

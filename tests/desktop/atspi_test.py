@@ -6,7 +6,8 @@ forced on, finds its main window among the bus's applications, and checks that e
 control of the main window is there with the role and the name a screen reader announces, and
 that each birth-date list carries its label. Then follows the forum link as a screen reader does,
 through its press action, and checks that the browser (a recording script) was asked for the
-home page.
+home page. Last, the program under a German locale: the update question's buttons read "Ja" and
+"Nein", the main window's frame is German, and Next shows the German reading.
 """
 import os
 import signal
@@ -137,6 +138,61 @@ def press_forum_link(window, browser_log):
     return True
 
 
+def german_road(program, env):
+    """On a fixed day 30 days after the first start, so that the update question is due: 1
+    January, the lists' first entries, in July 2009 gives 1 + 1 + 7 + 2 = 11, so 2."""
+    fake = env["VARODARA_FAKETIME"]
+    # A setting of its own, which the first start writes.
+    config = env["XDG_CONFIG_HOME"] + "-de"
+    os.mkdir(config, 0o700)
+    env = dict(env, XDG_CONFIG_HOME=config, LANGUAGE="de", LANG="de_DE.UTF-8", LD_PRELOAD=fake,
+               FAKETIME="@2009-06-15 12:00:00",
+               ASAN_OPTIONS=env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0")
+    first = subprocess.Popen([program], env=env)
+    try:
+        if wait_for(20, lambda: main_window(first.pid)) is None:
+            print("FAIL: German: the first start showed no main window")
+            return False
+    finally:
+        first.send_signal(signal.SIGTERM)
+        first.wait(10)
+    process = subprocess.Popen([program], env=dict(env, FAKETIME="@2009-07-15 12:00:00"))
+    try:
+        question = wait_for(20, lambda: next((window for application in pyatspi.Registry.getDesktop(0)
+                                              if application is not None and application.get_process_id() == process.pid
+                                              for window in application if window is not None), None))
+        buttons = sorted(name for role, name in walk(question, set()) if role == "push button") if question else []
+        if buttons != ["Ja", "Nein"]:
+            print(f"FAIL: German: the update question's buttons read {buttons}, not ['Ja', 'Nein']")
+            return False
+        find(question, "push button", "Nein").queryAction().doAction(0)
+        window = wait_for(20, lambda: main_window(process.pid))
+        if window is None or find(window, "panel", "Bitte geben Sie Ihre Daten ein:") is None:
+            print("FAIL: German: no main window with the frame 'Bitte geben Sie Ihre Daten ein:'")
+            return False
+        for name, text in (("Vorname", "ANNA"), ("Nachname", "LEE")):
+            find(window, "text", name).queryEditableText().setTextContents(text)
+        find(window, "push button", "Weiter").queryAction().doAction(0)
+        reading = wait_for(20, lambda: next((child.queryText().getText(0, -1)
+                                             for application in pyatspi.Registry.getDesktop(0)
+                                             if application is not None and application.get_process_id() == process.pid
+                                             for window in application if window is not None and window.name == CAPTION
+                                             for child in [find(window, "text", "Ihr Varodara Zevaz Adavuv")]
+                                             if child is not None), None)) or ""
+        if not reading.startswith("Ihr Varodara Zevaz Adavuv lautet: 2\n\nIhr Varodara Zevaz Adavuv beschreibt") or \
+                "Sie werden neue Freundschaften schließen" not in reading:
+            print(f"FAIL: German: Next showed {reading[:120]!r}")
+            return False
+        print("German: the update question asks with 'Ja' and 'Nein', the main window and the reading are German")
+        return True
+    finally:
+        process.send_signal(signal.SIGTERM)
+        try:
+            process.wait(10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+
+
 def main():
     program = sys.argv[1]
     dump = "--dump" in sys.argv[3:]
@@ -164,7 +220,7 @@ def main():
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
         }
-        for name in ("XAUTHORITY", "ASAN_OPTIONS", "UBSAN_OPTIONS"):
+        for name in ("XAUTHORITY", "ASAN_OPTIONS", "UBSAN_OPTIONS", "VARODARA_FAKETIME"):
             if name in os.environ:
                 env[name] = os.environ[name]
         process = subprocess.Popen([program], env=env)
@@ -183,15 +239,15 @@ def main():
             if missing:
                 return 1
             print(f"accessibility bus: all {len(EXPECTED)} controls found with role and name")
-            if not lists_carry_labels(window):
+            if not lists_carry_labels(window) or not press_forum_link(window, browser_log):
                 return 1
-            return 0 if press_forum_link(window, browser_log) else 1
         finally:
             process.send_signal(signal.SIGTERM)
             try:
                 process.wait(10)
             except subprocess.TimeoutExpired:
                 process.kill()
+        return 0 if german_road(program, env) else 1
 
 
 if __name__ == "__main__":

@@ -60,7 +60,8 @@ protected:
             }
             if (auto* main = qobject_cast<QMainWindow*>(window)) {
                 const QList<QAction*> menus = main->menuBar()->actions();
-                EXPECT_LE(main->menuBar()->actionGeometry(menus.at(menus.size() - 2)).right(), main->width()) << "menu bar";
+                EXPECT_LE(main->menuBar()->actionGeometry(menus.at(menus.size() - 2)).right(), main->width())
+                    << "menu bar";
             }
         }
         return shown;
@@ -85,9 +86,10 @@ protected:
             // What shows of the box: a label may reach below its frame.
             const int shown = std::min(label->height(), label->parentWidget()->height() - label->y());
             // A line's ink: a script of tall letters may reach past its font's line height.
-            const QRect needed = label->wordWrap() ? metrics.boundingRect(label->contentsRect(),
-                                                                          int(label->alignment()) | Qt::TextWordWrap, text)
-                                                   : metrics.tightBoundingRect(text);
+            const QRect needed =
+                label->wordWrap()
+                    ? metrics.boundingRect(label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, text)
+                    : metrics.tightBoundingRect(text);
             EXPECT_LE(needed.height(), shown) << text.toStdString();
             EXPECT_LE(label->wordWrap() ? needed.width() : metrics.horizontalAdvance(text), label->width())
                 << text.toStdString();
@@ -106,7 +108,8 @@ TEST_F(Languages, every_window_in_every_language_is_translated_and_fits_where_en
     const std::map<QString, Shown> english = buildAll({});
     // The same word in some of the languages.
     const QStringList same{QStringLiteral("OK"), QStringLiteral("Forum"), kCaption};
-    for (const QString language : {"de", "es", "pt_BR", "hi"}) {
+    for (const char* spoken : product::kLanguages) {
+        const QString language = QLatin1String(spoken);
         const std::map<QString, Shown> translated = buildAll(language);
         ASSERT_EQ(translated.size(), english.size()) << language.toStdString();
         for (const auto& [key, shown] : translated) {
