@@ -6,6 +6,8 @@ set(CPACK_PACKAGE_NAME ${VARODARA_PROGRAM})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR ${VARODARA_PUBLISHER})
 set(CPACK_PACKAGE_FILE_NAME ${VARODARA_PROGRAM}-${PROJECT_VERSION})
+# The program is stripped by its install rule, the DLLs by windows/install-dlls.cmake.in.
+set(CPACK_STRIP_FILES ON)
 
 # What the installer's template reads.
 set(CPACK_NSIS_PACKAGE_NAME ${VARODARA_TITLE})
