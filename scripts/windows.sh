@@ -127,8 +127,8 @@ winepath_of() {
 pack_release() {
   (cd "$BUILD/program" && cpack -B "$BUILD" >"$BUILD/cpack.log" 2>&1) || { tail -30 "$BUILD/cpack.log"; return 1; }
   (cd "$BUILD" && sha256sum -c --quiet SHA256SUMS) || { echo "SHA256SUMS does not match the release"; return 1; }
-  ZIP="$BUILD/$VARODARA_PROGRAM-$VARODARA_VERSION-win64.zip"
-  SETUP="$BUILD/$VARODARA_PROGRAM-$VARODARA_VERSION-setup.exe"
+  ZIP="$BUILD/$VARODARA_ZIP"
+  SETUP="$BUILD/$VARODARA_SETUP"
   echo "zip: $(du -k "$ZIP" | cut -f1) KiB, $ZIP"
   echo "installer: $(du -k "$SETUP" | cut -f1) KiB, $SETUP"
 }
