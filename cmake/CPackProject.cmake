@@ -2,12 +2,12 @@
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} AND CPACK_VARODARA_SOURCE_DATE_EPOCH)
   set(ENV{SOURCE_DATE_EPOCH} ${CPACK_VARODARA_SOURCE_DATE_EPOCH})
 endif()
-# The Windows installer is varodara-<version>-setup.exe, the zip varodara-<version>-win64.zip
-# holding the folder varodara-<version>.
+# The Windows installer and zip take the names cmake/PackageWindows.cmake gives them; the zip
+# holds the folder varodara-<version>.
 if(CPACK_GENERATOR STREQUAL "NSIS")
-  set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-setup)
+  set(CPACK_PACKAGE_FILE_NAME ${CPACK_VARODARA_SETUP_NAME})
 elseif(CPACK_GENERATOR STREQUAL "ZIP")
-  set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-win64)
+  set(CPACK_PACKAGE_FILE_NAME ${CPACK_VARODARA_ZIP_NAME})
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
   set(CPACK_PACKAGING_INSTALL_PREFIX /${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION})
 endif()

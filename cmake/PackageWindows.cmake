@@ -6,6 +6,14 @@ set(CPACK_PACKAGE_NAME ${VARODARA_PROGRAM})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR ${VARODARA_PUBLISHER})
 set(CPACK_PACKAGE_FILE_NAME ${VARODARA_PROGRAM}-${PROJECT_VERSION})
+# The installer and the zip, named here once for cpack (cmake/CPackProject.cmake) and for the
+# scripts (product.env).
+set(CPACK_VARODARA_SETUP_NAME ${VARODARA_PROGRAM}-${PROJECT_VERSION}-setup)
+set(CPACK_VARODARA_ZIP_NAME ${VARODARA_PROGRAM}-${PROJECT_VERSION}-win64)
+set(VARODARA_SETUP ${CPACK_VARODARA_SETUP_NAME}.exe)
+set(VARODARA_ZIP ${CPACK_VARODARA_ZIP_NAME}.zip)
+# The program is stripped by its install rule, the DLLs by windows/install-dlls.cmake.in.
+set(CPACK_STRIP_FILES ON)
 
 # What the installer's template reads.
 set(CPACK_NSIS_PACKAGE_NAME ${VARODARA_TITLE})

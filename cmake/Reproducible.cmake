@@ -1,6 +1,7 @@
 # Packages that two builds of one commit make byte for byte alike, with SHA256SUMS beside them.
-# Every file packed carries the time of SOURCE_DATE_EPOCH, or else of the last commit; the DEB
-# generator takes its timestamps from that variable too.
+# Every file packed carries the time of SOURCE_DATE_EPOCH, or else of the last commit: the
+# archive generators take it from that variable (cmake/CPackProject.cmake sets it), the NSIS
+# installer from the files' own times (cmake/PackageTimes.cmake).
 set(CPACK_VARODARA_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
 if(NOT CPACK_VARODARA_SOURCE_DATE_EPOCH)
   find_package(Git QUIET)

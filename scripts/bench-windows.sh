@@ -16,7 +16,8 @@ done
 scratch="$(mktemp -d)"
 trap 'WINEPREFIX="$scratch/prefix" wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
 # Both beside the same DLLs and plugins: the release unpacked, with the floor added.
-unzip -q "$BUILD"/*-win64.zip -d "$scratch"
+source "$BUILD/program/product.env"
+unzip -q "$BUILD/$VARODARA_ZIP" -d "$scratch"
 stage="$(find "$scratch" -mindepth 1 -maxdepth 1 -type d -name '*-*' | head -1)"
 cp "$BUILD/program/windows/varodara_floor.exe" "$stage/"
 

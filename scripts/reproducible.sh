@@ -27,11 +27,14 @@ build "$work/first"
 build "$work/second/elsewhere"
 echo "two builds from nothing: $((SECONDS - start)) s"
 
-version="$(sed -n "s/^VARODARA_VERSION='\(.*\)'$/\1/p" "$work/first/build/release/product.env")"
+# The packages by the names each build gives them in its product.env.
+product_fact() {
+  (source "$work/first/$1/product.env" && printf '%s' "${!2}")
+}
 artefacts=(
-  "build/release/varodara_${version}_amd64.deb"
-  "build/windows/varodara-$version-win64.zip"
-  "build/windows/varodara-$version-setup.exe"
+  "build/release/$(product_fact build/release VARODARA_DEB)"
+  "build/windows/$(product_fact build/windows/program VARODARA_ZIP)"
+  "build/windows/$(product_fact build/windows/program VARODARA_SETUP)"
   build/release/src/varodara
   build/windows/program/src/varodara.exe
 )

@@ -3,7 +3,8 @@
 #   1. installs what is missing (mingw-w64, Wine, NSIS, ...);
 #   2. builds Qt for Windows from Debian's own qt6-base source package, once, into a cache
 #      outside the tree (rebuilt only when its version or options change);
-#   3. cross-builds the program and its unit tests (build/windows), runs the tests under Wine;
+#   3. cross-builds the program and its unit tests (build/windows), runs the tests under Wine
+#      while steps 4 and 5 go on;
 #   4. packs build/windows/varodara-<version>-win64.zip and the installer
 #      build/windows/varodara-<version>-setup.exe with CPack, SHA256SUMS beside them;
 #   5. installs the release under Wine and drives it end to end (tests/windows/road.sh), with a
@@ -127,10 +128,40 @@ winepath_of() {
 pack_release() {
   (cd "$BUILD/program" && cpack -B "$BUILD" >"$BUILD/cpack.log" 2>&1) || { tail -30 "$BUILD/cpack.log"; return 1; }
   (cd "$BUILD" && sha256sum -c --quiet SHA256SUMS) || { echo "SHA256SUMS does not match the release"; return 1; }
-  ZIP="$BUILD/$VARODARA_PROGRAM-$VARODARA_VERSION-win64.zip"
-  SETUP="$BUILD/$VARODARA_PROGRAM-$VARODARA_VERSION-setup.exe"
+  ZIP="$BUILD/$VARODARA_ZIP"
+  SETUP="$BUILD/$VARODARA_SETUP"
   echo "zip: $(du -k "$ZIP" | cut -f1) KiB, $ZIP"
   echo "installer: $(du -k "$SETUP" | cut -f1) KiB, $SETUP"
+}
+
+# The unit tests under Wine, in the background and in a display of their own (Wine's window
+# station wants one even for Qt's offscreen platform); their output goes to
+# build/windows/unit-tests.log and is printed once they end.
+xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
+start_unit_tests() {
+  rm -f "$BUILD/unit-tests.display"
+  # Wine's desktop starts with the prefix, in that display: a test that activates its windows
+  # needs it there.
+  (cd "$BUILD/program" && "${xvfb[@]}" bash -c 'touch "$3" && "$1" wineboot --init >/dev/null 2>&1 &&
+    ctest --output-on-failure --timeout 600 -j "$2"' ctest "$VARODARA_ROOT/scripts/wine-run.sh" "$(nproc)" \
+    "$BUILD/unit-tests.display") >"$BUILD/unit-tests.log" 2>&1 &
+  UNIT_TESTS=$!
+}
+# Waits for them and prints what they printed; fails when they failed.
+finish_unit_tests() {
+  local status=0
+  wait "$UNIT_TESTS" || status=$?
+  echo "== unit tests under Wine"
+  cat "$BUILD/unit-tests.log"
+  return "$status"
+}
+# xvfb-run -a takes the first display number free when it looks, so the road's looks only once
+# the unit tests' display is up (or their run has ended without one), at most 30 s.
+wait_for_unit_tests_display() {
+  local deadline=$((SECONDS + 30))
+  until [ -e "$BUILD/unit-tests.display" ] || ! kill -0 "$UNIT_TESTS" 2>/dev/null || [ "$SECONDS" -ge "$deadline" ]; do
+    sleep 0.1
+  done
 }
 
 mkdir -p "$BUILD"
@@ -139,21 +170,19 @@ build_host_tools
 build_program
 export VARODARA_WINEPATH="$(wine_path)"
 source "$BUILD/program/product.env"
+PACK_ONLY=0
+[ "${1:-}" = --pack-only ] && PACK_ONLY=1
+[ "$PACK_ONLY" -eq 1 ] || start_unit_tests
 rm -f "$BUILD"/*.zip "$BUILD"/*-setup.exe "$BUILD/SHA256SUMS"
-pack_release
-[ "${1:-}" = --pack-only ] && exit 0
+pack_release || { [ "$PACK_ONLY" -eq 1 ] || finish_unit_tests; exit 1; }
+[ "$PACK_ONLY" -eq 1 ] && exit 0
 
-
-# The unit tests under Wine, in a display of their own: Wine's window station wants one even
-# for Qt's offscreen platform.
-xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
-echo "== unit tests under Wine"
-# Wine's desktop starts with the prefix, in that display: a test that activates its windows
-# needs it there.
-(cd "$BUILD/program" && "${xvfb[@]}" bash -c '"$1" wineboot --init >/dev/null 2>&1 &&
-  ctest --output-on-failure --timeout 600 -j "$2"' ctest "$VARODARA_ROOT/scripts/wine-run.sh" "$(nproc)")
 echo "== the release, installed and used under Wine"
 rm -rf "$BUILD/shots"
 mkdir -p "$BUILD/shots"
+wait_for_unit_tests_display
+road=0
 "${xvfb[@]}" bash "$VARODARA_ROOT/tests/windows/road.sh" "$VARODARA_ROOT" "$SETUP" "$BUILD/program/product.env" \
-  "$BUILD/shots"
+  "$BUILD/shots" || road=$?
+finish_unit_tests
+exit "$road"

@@ -3,8 +3,9 @@
 // the usual way, through EndProgram, which releases its instance lock; a program the console
 // ends on the spot leaves its lock file behind.
 //   console_ctrl PROGRAM.exe WINDOW-CAPTION
-// Exits 0 when neither event ended it past EndProgram, 1 when one did, 2 when it could not be
-// tried.
+// Exits 0 when neither event ended it past EndProgram, 1 when one did or the running program
+// held no lock file where this looks for it (a lock it cannot see would prove nothing), 2 when
+// it could not be tried.
 #include <shlobj.h>
 #include <windows.h>
 
@@ -43,7 +44,8 @@ std::wstring LockFile(const std::wstring& name)
     return path;
 }
 
-// 0: went on, or ended through EndProgram; 1: ended past it; 2: could not be tried.
+// 0: went on, or ended through EndProgram; 1: ended past it, or no lock to watch; 2: could not
+// be tried.
 int Try(const wchar_t* program, const wchar_t* caption, DWORD event, const char* eventName)
 {
     // The program's first start: its setting is made afresh, so no update question stands in
@@ -52,7 +54,9 @@ int Try(const wchar_t* program, const wchar_t* caption, DWORD event, const char*
     name = name.substr(name.find_last_of(L"\\/") + 1);
     name = name.substr(0, name.size() - 4);
     RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\" + name).c_str());
+    // A lock left by an earlier run would stand in for the one this start takes.
     const std::wstring lock = LockFile(name);
+    DeleteFileW(lock.c_str());
 
     std::wstring command = L"\"" + std::wstring(program) + L"\"";
     STARTUPINFOW startup{};
@@ -66,6 +70,11 @@ int Try(const wchar_t* program, const wchar_t* caption, DWORD event, const char*
     if (WaitForWindow(caption, 60000) == nullptr) {
         std::fputs("console_ctrl: the program showed no window\n", stderr);
         TerminateProcess(process.hProcess, 1);
+    } else if (GetFileAttributesW(lock.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        std::fprintf(stderr, "console_ctrl: the running program holds no lock file at %ls\n", lock.c_str());
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, 5000);
+        result = 1;
     } else {
         // Every process attached to this console gets it. A program it ends is gone within
         // this time.

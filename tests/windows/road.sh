@@ -5,7 +5,8 @@
 # exact reading in the result window; Back, File > Exit, and Exit on the exit screen ends it; a
 # second copy says "Application is already running" and ends; a link click reaches a recording
 # browser as one exact address; the setting in the registry; a silent uninstall leaves no file
-# and no Uninstall key. With SHOTS, a picture of every window at 96 and at 144 dpi goes there.
+# and no Uninstall key. With SHOTS, a picture of every window at 96 and at 144 dpi goes there,
+# taken beside the rest in a prefix and on a display of their own (Xvfb).
 #   road.sh SOURCE_ROOT SETUP_EXE PRODUCT_ENV [SHOTS]
 # PRODUCT_ENV: the build's product.env, the product's facts as CMake holds them.
 set -uo pipefail
@@ -24,7 +25,11 @@ uninstall_key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$a
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
+pictures_part="" pictures_display=""
 cleanup() {
+  [ -n "$pictures_part" ] && kill "$pictures_part" 2>/dev/null
+  WINEPREFIX="$scratch/pictures" wineserver -k 2>/dev/null
+  [ -n "$pictures_display" ] && kill "$pictures_display" 2>/dev/null
   WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null
   rm -rf "$scratch"
 }
@@ -51,23 +56,85 @@ shot() {
   return 0
 }
 registry() { "$run" reg query "$@" 2>/dev/null; }
+visible() { xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | grep -qx "$1"; }
+install_release() { "$run" "$(winepath -w "$setup" 2>/dev/null || echo "Z:$setup")" /S; }
 
-# A prefix of our own: the design's fonts replaced by DejaVu Sans as on Linux, and Wine's
-# opener for web pages set to a script that records what it is given.
+# A prefix of our own (WINEPREFIX): the design's fonts replaced by DejaVu Sans as on Linux, and
+# Wine's opener for web pages set to a script that records what it is given.
 mkdir -p "$scratch/browser"
 cat >"$scratch/browser.sh" <<EOF
 #!/bin/sh
 printf '%s\n' "\$#" "\$@" >"$scratch/browser/part" && mv "$scratch/browser/part" "$scratch/browser/record"
 EOF
 chmod +x "$scratch/browser.sh"
-"$run" wineboot --init >/dev/null 2>&1
-for font in Verdana "MS Sans Serif"; do
-  "$run" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /d "DejaVu Sans" /f >/dev/null
-done
-"$run" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$scratch/browser.sh" /f >/dev/null
+prepare_prefix() {
+  "$run" wineboot --init >/dev/null 2>&1
+  for font in Verdana "MS Sans Serif"; do
+    "$run" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /d "DejaVu Sans" /f >/dev/null
+  done
+  "$run" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$scratch/browser.sh" /f >/dev/null
+}
+
+# Pictures for a person to look at, at the design's 96 dpi and at 144: every window, walked
+# through as a user would. Wine takes a new dpi at its next start.
+pictures() {
+  local dpi="$1" program main_window about result_window exit_window
+  "$run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null
+  WINEPREFIX="$WINEPREFIX" wineserver -w 2>/dev/null
+  QT_QPA_PLATFORM=windows "$run" "$exe" >/dev/null 2>&1 &
+  program=$!
+  wait_for 60 has_window "$caption" || { fail "no main window at $dpi dpi"; return; }
+  main_window="$(window_named "$caption")"
+  shot "$dpi-main"
+  keys "$main_window" alt+h a
+  wait_for 15 eval '[ -n "$(other_window "$caption" "$main_window")" ]'
+  about="$(other_window "$caption" "$main_window")"
+  shot "$dpi-about"
+  [ -n "$about" ] && keys "$about" Escape
+  wait_for 15 eval '[ -z "$(other_window "$caption" "$main_window")" ]'
+  xdotool windowfocus --sync "$main_window"
+  xdotool type --delay 60 "john"
+  keys "$main_window" Tab Tab
+  xdotool type --delay 60 "smith"
+  keys "$main_window" alt+n
+  wait_for 15 eval '[ -n "$(other_window "$caption" "$main_window")" ]'
+  result_window="$(other_window "$caption" "$main_window")"
+  shot "$dpi-result"
+  [ -n "$result_window" ] && keys "$result_window" alt+b
+  wait_for 15 eval 'visible "$main_window"'
+  keys "$main_window" alt+f x
+  wait_for 15 eval '! visible "$main_window" && [ -n "$(other_window "$caption" "$main_window")" ]'
+  exit_window="$(other_window "$caption" "$main_window")"
+  shot "$dpi-exit-screen"
+  [ -n "$exit_window" ] && keys "$exit_window" alt+x
+  wait_for 20 eval "! kill -0 $program 2>/dev/null" || { fail "the program did not end at $dpi dpi"; kill "$program"; }
+}
+# Each dpi restarts the prefix's Wine server, which would end every program of the rest of the
+# road: the pictures have a prefix with the release installed, and a display, of their own, and
+# are taken while the rest goes on. Xvfb picks the display's number itself and writes it to fd 3.
+if [ -n "$shots" ]; then
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$scratch/pictures.display" >/dev/null 2>&1 &
+  pictures_display=$!
+  (
+    failures=0
+    wait_for 30 test -s "$scratch/pictures.display" || { fail "pictures: no display of their own"; exit 1; }
+    export DISPLAY=":$(cat "$scratch/pictures.display")" WINEPREFIX="$scratch/pictures"
+    prepare_prefix
+    install_release
+    exe="$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/*' -name varodara.exe | head -1)"
+    [ -n "$exe" ] || { fail "pictures: the release did not install"; exit 1; }
+    exe="$(winepath -w "$exe" 2>/dev/null)"
+    pictures 96
+    pictures 144
+    exit "$failures"
+  ) >"$scratch/pictures.log" 2>&1 &
+  pictures_part=$!
+fi
 
 # Install, silently.
-"$run" "$(winepath -w "$setup" 2>/dev/null || echo "Z:$setup")" /S
+prepare_prefix
+install_release
 installed="$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/*' -name varodara.exe | head -1)"
 if [ -z "$installed" ]; then
   fail "no varodara.exe under the user's programs folder"
@@ -87,7 +154,7 @@ else
   fail "the Uninstall entry's DisplayVersion is not $version"
 fi
 # Installing over the installed copy: the same folder, the same one entry, every file there.
-"$run" "$(winepath -w "$setup" 2>/dev/null || echo "Z:$setup")" /S
+install_release
 again="$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/*' -name varodara.exe)"
 if [ "$again" = "$installed" ] && [ -f "$folder/platforms/qwindows.dll" ] && [ -f "$folder/uninstall.exe" ]; then
   pass "installing again upgrades the copy in place"
@@ -177,7 +244,6 @@ else
 fi
 
 # Back, File > Exit, and Exit on the exit screen.
-visible() { xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | grep -qx "$1"; }
 keys "$result" alt+b
 wait_for 15 eval '! visible "$result" && visible "$main"' || fail "Back did not go back to the main window"
 keys "$main" alt+f x
@@ -274,7 +340,9 @@ for round in $(seq 10); do
     box="$(window_named "$title")"
     xdotool windowmove --sync "$box" 0 0 2>/dev/null
     eval "$(xdotool getwindowgeometry --shell "$box")"
-    xdotool mousemove --sync $((WIDTH - 45)) $((HEIGHT - 20)) click 1
+    # Without --sync, which waits for the pointer to move: from the second round on it is already
+    # there, and xdotool would wait out its 15 s. The server takes the move before the click.
+    xdotool mousemove $((WIDTH - 45)) $((HEIGHT - 20)) click 1
     if wait_for 15 eval '! kill -0 $one 2>/dev/null || ! kill -0 $two 2>/dev/null'; then
       kill -0 "$one" 2>/dev/null && kill -0 "$two" 2>/dev/null && outcome="both still run"
     else
@@ -291,46 +359,6 @@ done
 [ "$race_failures" -eq 0 ] && pass "two starts at once, 10 rounds: one main window and one refusal each" ||
   fail "two starts at once: $race_failures of 10 rounds went wrong"
 
-# Pictures for a person to look at, at the design's 96 dpi and at 144: every window, walked
-# through as a user would. Wine takes a new dpi at its next start.
-pictures() {
-  local dpi="$1" program main_window about result_window exit_window
-  "$run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
-  WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null
-  WINEPREFIX="$WINEPREFIX" wineserver -w 2>/dev/null
-  QT_QPA_PLATFORM=windows "$run" "$exe" >/dev/null 2>&1 &
-  program=$!
-  wait_for 60 has_window "$caption" || { fail "no main window at $dpi dpi"; return; }
-  main_window="$(window_named "$caption")"
-  shot "$dpi-main"
-  keys "$main_window" alt+h a
-  wait_for 15 eval '[ -n "$(other_window "$caption" "$main_window")" ]'
-  about="$(other_window "$caption" "$main_window")"
-  shot "$dpi-about"
-  [ -n "$about" ] && keys "$about" Escape
-  wait_for 15 eval '[ -z "$(other_window "$caption" "$main_window")" ]'
-  xdotool windowfocus --sync "$main_window"
-  xdotool type --delay 60 "john"
-  keys "$main_window" Tab Tab
-  xdotool type --delay 60 "smith"
-  keys "$main_window" alt+n
-  wait_for 15 eval '[ -n "$(other_window "$caption" "$main_window")" ]'
-  result_window="$(other_window "$caption" "$main_window")"
-  shot "$dpi-result"
-  [ -n "$result_window" ] && keys "$result_window" alt+b
-  wait_for 15 eval 'visible "$main_window"'
-  keys "$main_window" alt+f x
-  wait_for 15 eval '! visible "$main_window" && [ -n "$(other_window "$caption" "$main_window")" ]'
-  exit_window="$(other_window "$caption" "$main_window")"
-  shot "$dpi-exit-screen"
-  [ -n "$exit_window" ] && keys "$exit_window" alt+x
-  wait_for 20 eval "! kill -0 $program 2>/dev/null" || { fail "the program did not end at $dpi dpi"; kill "$program"; }
-}
-if [ -n "$shots" ]; then
-  pictures 96
-  pictures 144
-fi
-
 # Uninstall, silently: every file and the Uninstall key go, the setting stays.
 before_uninstall=$failures
 # The uninstaller copies itself away and removes the folder from there: wait for the folder.
@@ -341,6 +369,13 @@ wait_for 30 eval '[ ! -e "$folder" ]'
 registry "$uninstall_key" >/dev/null && fail "the Uninstall key is still there"
 registry "$settings_key" | grep -q 'REG_SZ' || fail "the uninstaller removed the user's setting"
 [ "$failures" -eq "$before_uninstall" ] && pass "uninstalled: no file, no shortcut, no Uninstall key; the setting stays"
+
+if [ -n "$pictures_part" ]; then
+  wait "$pictures_part"
+  failures=$((failures + $?))
+  pictures_part=""
+  cat "$scratch/pictures.log"
+fi
 
 echo "windows road: $failures failed"
 exit $((failures > 0))
