@@ -18,8 +18,17 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 VARODARA_WINDOWS_PACKAGES=(
   g++-mingw-w64-x86-64-posix wine wine64 nsis
   dpkg-dev ninja-build icoutils zip unzip googletest xvfb xauth xdotool xclip imagemagick
+  # the German user of the road: Wine takes the user's language from the Unix locale, and the
+  # road reads the German texts off the windows' pictures
+  locales tesseract-ocr tesseract-ocr-deu
 )
 varodara_install_packages "${VARODARA_WINDOWS_PACKAGES[@]}"
+if ! locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  $sudo locale-gen >/dev/null
+fi
 
 CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/varodara"
 QT_VERSION="$(dpkg-query -W -f='${Version}' qt6-base-dev)"  # Debian's, e.g. 6.4.2+dfsg-10

@@ -1,7 +1,6 @@
 // The program's language from the system's interface languages, and its texts in it.
 #include <gtest/gtest.h>
 
-#include "core/readings.h"
 #include "platform/translations.h"
 
 namespace {

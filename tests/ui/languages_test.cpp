@@ -17,6 +17,7 @@
 #include "ui/promo/frmabout.h"
 #include "ui/promo/frmexitscreen.h"
 #include "ui/result/frmpersonalmonth.h"
+#include "ui/twips.h"
 
 namespace {
 

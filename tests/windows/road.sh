@@ -321,6 +321,37 @@ end_session
 wait_for 20 eval "! kill -0 $next 2>/dev/null" || kill "$next" 2>/dev/null
 logoff "logoff during the update question" 30 "$title"
 
+# A German user, whose language Wine takes from the Unix locale: the update question asks with
+# "Ja" and "Nein", and the main window's frame caption is German, read off their pictures.
+read_window() {
+  import -window "$1" "$scratch/read.png" 2>/dev/null &&
+    convert "$scratch/read.png" -scale 300% "$scratch/read-large.png" &&
+    tesseract "$scratch/read-large.png" - -l deu 2>/dev/null
+}
+reads() { read_window "$1" | grep -q "$2"; }
+python3 "$root/tests/windows/setting.py" write "$scratch/dated.reg" 30
+"$run" reg import "$(winepath -w "$scratch/dated.reg" 2>/dev/null)" >/dev/null 2>&1
+LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=windows "$run" "$exe" >/dev/null 2>&1 &
+german=$!
+if ! wait_for 60 has_window "$title"; then
+  fail "German: no update question"
+else
+  box="$(window_named "$title")"
+  if wait_for 20 reads "$box" '\bJa\b' && reads "$box" '\bNein\b'; then
+    pass "German: the update question's buttons read Ja and Nein"
+  else
+    fail "German: the update question reads: $(read_window "$box" | tr '\n' ' ')"
+  fi
+  keys "$box" Escape
+  if wait_for 60 has_window "$caption" && wait_for 20 reads "$(window_named "$caption")" 'Bitte geben Sie Ihre Daten ein'; then
+    pass "German: the main window's frame reads \"Bitte geben Sie Ihre Daten ein:\""
+  else
+    fail "German: the main window reads: $(read_window "$(window_named "$caption")" | tr '\n' ' ')"
+  fi
+fi
+end_session
+wait_for 20 eval "! kill -0 $german 2>/dev/null" || kill "$german" 2>/dev/null
+
 # Two starts at once, ten rounds: one main window, and one "Application is already running"
 # from the other start, which then ends.
 race_failures=0
