@@ -11,9 +11,17 @@ TEST(Translations, theFirstLanguageSpokenOrEnglishDecidesAndARegionTakesItsLangu
         QStringList system;
         const char* chosen;
     } cases[] = {
-        {{"de-DE"}, "de"},        {{"de-AT", "en-US"}, "de"}, {{"pt-PT"}, "pt_BR"},   {{"pt_BR"}, "pt_BR"},
-        {{"es-MX"}, "es"},        {{"hi-IN"}, "hi"},          {{"fr-FR", "es"}, "es"}, {{"en-US", "de-DE"}, ""},
-        {{"C"}, ""},              {{"fr-FR"}, ""},            {{}, ""},
+        {{"de-DE"}, "de"},
+        {{"de-AT", "en-US"}, "de"},
+        {{"pt-PT"}, "pt_BR"},
+        {{"pt_BR"}, "pt_BR"},
+        {{"es-MX"}, "es"},
+        {{"hi-IN"}, "hi"},
+        {{"fr-FR", "es"}, "es"},
+        {{"en-US", "de-DE"}, ""},
+        {{"C"}, ""},
+        {{"fr-FR"}, ""},
+        {{}, ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(platform::ProgramLanguage(c.system), QLatin1String(c.chosen)) << c.system.join(',').toStdString();

@@ -322,28 +322,43 @@ wait_for 20 eval "! kill -0 $next 2>/dev/null" || kill "$next" 2>/dev/null
 logoff "logoff during the update question" 30 "$title"
 
 # A German user, whose language Wine takes from the Unix locale: the update question asks with
-# "Ja" and "Nein", and the main window's frame caption is German, read off their pictures.
+# "Ja" and "Nein", and the main window's frame caption is German, read off their pictures. The
+# reader may take the underlined access key of "Nein" for an M; "Ja" is proven by its key too:
+# Alt+J answers yes, and the download page opens.
+# read_window WINDOW [BUTTONS]: the window's text; with BUTTONS, of its bottom third only, the
+# row of a message box's buttons, read as one block.
 read_window() {
+  local part=(-scale 300%) mode=3
+  [ -n "${2:-}" ] && part=(-gravity south -crop 100%x35%+0+0 +repage -scale 600%) mode=6
   import -window "$1" "$scratch/read.png" 2>/dev/null &&
-    convert "$scratch/read.png" -scale 300% "$scratch/read-large.png" &&
-    tesseract "$scratch/read-large.png" - -l deu 2>/dev/null
+    convert "$scratch/read.png" "${part[@]}" "$scratch/read-large.png" &&
+    tesseract "$scratch/read-large.png" - -l deu --psm "$mode" 2>/dev/null
 }
-reads() { read_window "$1" | grep -q "$2"; }
+reads() { read_window "$1" "${3:-}" | grep -q "$2"; }
 python3 "$root/tests/windows/setting.py" write "$scratch/dated.reg" 30
 "$run" reg import "$(winepath -w "$scratch/dated.reg" 2>/dev/null)" >/dev/null 2>&1
+rm -f "$scratch/browser/record"
 LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=windows "$run" "$exe" >/dev/null 2>&1 &
 german=$!
 if ! wait_for 60 has_window "$title"; then
   fail "German: no update question"
 else
   box="$(window_named "$title")"
-  if wait_for 20 reads "$box" '\bJa\b' && reads "$box" '\bNein\b'; then
-    pass "German: the update question's buttons read Ja and Nein"
+  if wait_for 20 reads "$box" 'Möchten Sie' && reads "$box" '\bJa\b.*\b[NM]ein\b' buttons; then
+    pass "German: the update question is German, its buttons read \"Ja\" and \"Nein\""
   else
-    fail "German: the update question reads: $(read_window "$box" | tr '\n' ' ')"
+    fail "German: the update question reads: $(read_window "$box" | tr '\n' ' ')," \
+    "its buttons: $(read_window "$box" buttons | tr '\n' ' ')"
   fi
-  keys "$box" Escape
-  if wait_for 60 has_window "$caption" && wait_for 20 reads "$(window_named "$caption")" 'Bitte geben Sie Ihre Daten ein'; then
+  keys "$box" alt+j
+  download="http://$VARODARA_MAIN_HOST/ov-free-varodara-zevaz-adavuv/download-ov-free-varodara-zevaz-adavuv.html"
+  if wait_for 15 test -f "$scratch/browser/record" && grep -qxF "$download" "$scratch/browser/record"; then
+    pass "German: Alt+J, the key of \"Ja\", answered the question and opened the download page"
+  else
+    fail "German: Alt+J did not answer yes"
+  fi
+  main_reads_german() { reads "$(window_named "$caption")" 'Bitte geben Sie Ihre Daten ein'; }
+  if wait_for 60 has_window "$caption" && wait_for 30 main_reads_german; then
     pass "German: the main window's frame reads \"Bitte geben Sie Ihre Daten ein:\""
   else
     fail "German: the main window reads: $(read_window "$(window_named "$caption")" | tr '\n' ' ')"
