@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 
 #include "appfixture.h"
+#include "platform/translations.h"
 #include "shell/modtellafriend.h"
 
 namespace {
@@ -140,6 +141,15 @@ TEST_F(ReferralTest, SendReferral_tests_the_stored_fields_in_order)
     }
     EXPECT_EQ(fake.messages.shown.size(), std::size(cases));
     EXPECT_EQ(module.ReferUrl, sent);
+    EXPECT_EQ(fake.browser.opened, QStringList{sent});
+
+    // In German the name box shows "Ihr Name": left so, it is still no name.
+    const platform::Translations german(QStringLiteral("de"));
+    german.install();
+    fake.messages.expect();
+    module.storeFields({"Ihr Name", "a@b.c", "Hello", "Bob", "d@e.f"});
+    module.SendReferral();
+    EXPECT_EQ(fake.messages.shown.back().text, QStringLiteral("Please Enter Your Name"));
     EXPECT_EQ(fake.browser.opened, QStringList{sent});
 }
 
