@@ -54,7 +54,7 @@ QString ProgramLanguage(const QStringList& uiLanguages)
         // The file of the very locale, else the first of its language.
         QString found;
         for (const char* spoken : product::kLanguages) {
-            const QString translation = QLatin1String(spoken);
+            QString translation = QLatin1String(spoken);
             if (translation.compare(wanted, Qt::CaseInsensitive) == 0)
                 return translation;
             if (found.isEmpty() && language(translation) == language(wanted))
@@ -93,7 +93,7 @@ void Translations::install() const
 QString Translations::translate(const char* context, const char* sourceText) const
 {
     for (const auto& translator : m_translators) {
-        const QString translated = translator->translate(context, sourceText);
+        QString translated = translator->translate(context, sourceText);
         if (!translated.isEmpty())
             return translated;
     }
