@@ -325,12 +325,16 @@ logoff "logoff during the update question" 30 "$title"
 # "Ja" and "Nein", and the main window's frame caption is German, read off their pictures. The
 # reader may take the underlined access key of "Nein" for an M; "Ja" is proven by its key too:
 # Alt+J answers yes, and the download page opens.
-# read_window WINDOW [BUTTONS]: the window's text; with BUTTONS, of its bottom third only, the
-# row of a message box's buttons, read as one block.
+# read_window WINDOW [buttons|light]: the window's text; with "buttons", of its bottom third
+# only, the row of a message box's buttons, read as one block; with "light", the light text of a
+# window of the house colours, read as dark on light.
 read_window() {
   local part=(-scale 300%) mode=3
-  [ -n "${2:-}" ] && part=(-gravity south -crop 100%x35%+0+0 +repage -scale 600%) mode=6
-  import -window "$1" "$scratch/read.png" 2>/dev/null &&
+  [ "${2:-}" = buttons ] && part=(-gravity south -crop 100%x35%+0+0 +repage -scale 600%) mode=6
+  [ "${2:-}" = light ] && part=(-colorspace gray -negate -scale 400%)
+  # From the screen, as the pictures are taken: the window's own image may not be kept.
+  eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)" || return 1
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$scratch/read.png" 2>/dev/null &&
     convert "$scratch/read.png" "${part[@]}" "$scratch/read-large.png" &&
     tesseract "$scratch/read-large.png" - -l deu --psm "$mode" 2>/dev/null
 }
@@ -357,11 +361,12 @@ else
   else
     fail "German: Alt+J did not answer yes"
   fi
-  main_reads_german() { reads "$(window_named "$caption")" 'Bitte geben Sie Ihre Daten ein'; }
+  main_reads_german() { reads "$(window_named "$caption")" 'Bitte geben Sie Ihre Daten ein' light; }
   if wait_for 60 has_window "$caption" && wait_for 30 main_reads_german; then
     pass "German: the main window's frame reads \"Bitte geben Sie Ihre Daten ein:\""
   else
-    fail "German: the main window reads: $(read_window "$(window_named "$caption")" | tr '\n' ' ')"
+    fail "German: the main window reads: $(read_window "$(window_named "$caption")" light | tr '\n' ' ')"
+    [ -n "$shots" ] && cp "$scratch/read.png" "$shots/german-main-read.png"
   fi
 fi
 end_session
