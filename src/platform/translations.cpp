@@ -1,6 +1,5 @@
 #include "platform/translations.h"
 
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 
