@@ -12,6 +12,12 @@ set(CPACK_VARODARA_SETUP_NAME ${VARODARA_PROGRAM}-${PROJECT_VERSION}-setup)
 set(CPACK_VARODARA_ZIP_NAME ${VARODARA_PROGRAM}-${PROJECT_VERSION}-win64)
 set(VARODARA_SETUP ${CPACK_VARODARA_SETUP_NAME}.exe)
 set(VARODARA_ZIP ${CPACK_VARODARA_ZIP_NAME}.zip)
+# The MSI, packed from the zip's staged files (cmake/PackageWindowsFinish.cmake).
+set(VARODARA_MSI ${VARODARA_PROGRAM}-${PROJECT_VERSION}.msi)
+set(CPACK_VARODARA_MSI ${VARODARA_MSI})
+set(CPACK_VARODARA_MSI_SCRIPT ${CMAKE_BINARY_DIR}/windows/msi.cmake)
+# Signs when VARODARA_SIGN_PKCS12 and VARODARA_SIGN_PASSWORD_FILE name a certificate.
+set(CPACK_VARODARA_SIGN ${CMAKE_BINARY_DIR}/windows/sign.sh)
 # The program is stripped by its install rule, the DLLs by windows/install-dlls.cmake.in.
 set(CPACK_STRIP_FILES ON)
 
@@ -22,4 +28,5 @@ set(CPACK_VARODARA_APP_ID ${VARODARA_APP_ID})
 list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/windows)
 
 include(cmake/Reproducible.cmake)
+list(PREPEND CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/PackageWindowsFinish.cmake)
 include(CPack)

@@ -17,6 +17,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 VARODARA_WINDOWS_PACKAGES=(
   g++-mingw-w64-x86-64-posix wine wine64 nsis
+  # the MSI, and the signatures when a certificate is given
+  wixl msitools osslsigncode
   dpkg-dev ninja-build icoutils zip unzip googletest xvfb xauth xdotool xclip imagemagick
   # the German user of the road: Wine takes the user's language from the Unix locale, and the
   # road reads the German texts off the windows' pictures
@@ -132,15 +134,30 @@ winepath_of() {
   echo "Z:${1//\//\\}"
 }
 
-# The zip and the installer, staged by the build's install rules and packed by CPack
-# (cmake/PackageWindows.cmake), with SHA256SUMS beside them.
+# The zip, the installer and the MSI, staged by the build's install rules and packed by CPack
+# (cmake/PackageWindows.cmake), with SHA256SUMS beside them; signed when VARODARA_SIGN_PKCS12
+# and VARODARA_SIGN_PASSWORD_FILE name a certificate and its password (windows/sign.sh.in).
 pack_release() {
+  local start=$SECONDS
+  if [ -n "${VARODARA_SIGN_PKCS12:-}${VARODARA_SIGN_PASSWORD_FILE:-}" ]; then
+    [ -f "${VARODARA_SIGN_PKCS12:-}" ] && [ -f "${VARODARA_SIGN_PASSWORD_FILE:-}" ] ||
+      { echo "signing needs both VARODARA_SIGN_PKCS12 and VARODARA_SIGN_PASSWORD_FILE to name files"; return 1; }
+    if [ -n "${VARODARA_SIGN_TIMESTAMP_URL:-}" ]; then
+      echo "signing the release, time-stamped by VARODARA_SIGN_TIMESTAMP_URL"
+    else
+      echo "signing the release with no time stamp (no VARODARA_SIGN_TIMESTAMP_URL): Windows trusts" \
+        "the signatures only while the certificate is valid"
+    fi
+  fi
   (cd "$BUILD/program" && cpack -B "$BUILD" >"$BUILD/cpack.log" 2>&1) || { tail -30 "$BUILD/cpack.log"; return 1; }
   (cd "$BUILD" && sha256sum -c --quiet SHA256SUMS) || { echo "SHA256SUMS does not match the release"; return 1; }
   ZIP="$BUILD/$VARODARA_ZIP"
   SETUP="$BUILD/$VARODARA_SETUP"
-  echo "zip: $(du -k "$ZIP" | cut -f1) KiB, $ZIP"
-  echo "installer: $(du -k "$SETUP" | cut -f1) KiB, $SETUP"
+  MSI="$BUILD/$VARODARA_MSI"
+  echo "packed in $((SECONDS - start)) s:"
+  for package in "$ZIP" "$SETUP" "$MSI"; do
+    echo "  $(du -k "$package" | cut -f1) KiB, $package"
+  done
 }
 
 # The unit tests under Wine, in the background and in a display of their own (Wine's window
@@ -182,7 +199,7 @@ source "$BUILD/program/product.env"
 PACK_ONLY=0
 [ "${1:-}" = --pack-only ] && PACK_ONLY=1
 [ "$PACK_ONLY" -eq 1 ] || start_unit_tests
-rm -f "$BUILD"/*.zip "$BUILD"/*-setup.exe "$BUILD/SHA256SUMS"
+rm -f "$BUILD"/*.zip "$BUILD"/*-setup.exe "$BUILD"/*.msi "$BUILD/SHA256SUMS"
 pack_release || { [ "$PACK_ONLY" -eq 1 ] || finish_unit_tests; exit 1; }
 [ "$PACK_ONLY" -eq 1 ] && exit 0
 
