@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
 # Builds the release twice from nothing, from two clones of the last commit in two different
-# folders, and compares what comes out byte for byte: the Debian package, the Windows zip and
-# installer, and the two programs. diffoscope (Debian's) says where any two differ. The clones
-# share the compiler cache and the Qt built for Windows; nothing else.
-#   scripts/reproducible.sh        exits 0 when every artefact is the same in both
+# folders, and compares what comes out byte for byte: the Debian package, the Windows zip,
+# installer and MSI, and the two programs. diffoscope (Debian's) says where any two differ. The
+# clones share the compiler cache and the Qt built for Windows; nothing else.
+#   scripts/reproducible.sh [--keep DIR]   exits 0 when every artefact is the same in both
+# --keep leaves the two clones, built, in DIR/first and DIR/second/elsewhere (the signing road
+# signs one and checks it against the other).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 varodara_install_packages
 varodara_install_packages diffoscope-minimal
 
-work="$(mktemp -d "${TMPDIR:-/tmp}/varodara-reproducible.XXXXXX")"
-trap 'rm -rf "$work"' EXIT
+if [ "${1:-}" = --keep ]; then
+  work="$2"
+  rm -rf "$work/first" "$work/second"
+else
+  work="$(mktemp -d "${TMPDIR:-/tmp}/varodara-reproducible.XXXXXX")"
+  trap 'rm -rf "$work"' EXIT
+fi
 commit="$(git -C "$VARODARA_ROOT" rev-parse HEAD)"
 # One time for both: the commit's, as the builds would take it themselves.
 export SOURCE_DATE_EPOCH="$(git -C "$VARODARA_ROOT" log -1 --format=%ct)"
@@ -35,6 +42,7 @@ artefacts=(
   "build/release/$(product_fact build/release VARODARA_DEB)"
   "build/windows/$(product_fact build/windows/program VARODARA_ZIP)"
   "build/windows/$(product_fact build/windows/program VARODARA_SETUP)"
+  "build/windows/$(product_fact build/windows/program VARODARA_MSI)"
   build/release/src/varodara
   build/windows/program/src/varodara.exe
 )
@@ -49,8 +57,8 @@ for artefact in "${artefacts[@]}"; do
     differ=$((differ + 1))
   fi
 done
-echo "diffoscope on the three release artefacts:"
-for artefact in "${artefacts[@]:0:3}"; do
+echo "diffoscope on the four release artefacts:"
+for artefact in "${artefacts[@]:0:4}"; do
   verdict="$(diffoscope --text - "$work/first/$artefact" "$work/second/elsewhere/$artefact" >/dev/null 2>&1 && echo "no differences" || echo "differences")"
   echo "  $(basename "$artefact"): $verdict"
 done

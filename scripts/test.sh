@@ -2,8 +2,9 @@
 # Installs what is missing, builds, and runs every test: the normal build and its tests, the
 # static checks (format, cppcheck, clang-tidy), the build with AddressSanitizer and
 # UndefinedBehaviorSanitizer and its tests, then the Windows release (scripts/windows.sh: its
-# unit tests and the installed program under Wine), and last the release built twice from
-# nothing and compared (scripts/reproducible.sh). Each step says how long it took. The presets in
+# unit tests and the installed program under Wine), the release built twice from nothing and
+# compared (scripts/reproducible.sh), and last one of the two signed and checked against the
+# other (tests/windows/signing_road.sh). Each step says how long it took. The presets in
 # CMakePresets.json hold the options. Fails when any step fails, after running the others.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -32,7 +33,11 @@ step "static checks" bash "$VARODARA_ROOT/scripts/check.sh"
 step "sanitize build" varodara_build sanitize
 step "sanitize tests" run_tests sanitize
 step "windows" bash "$VARODARA_ROOT/scripts/windows.sh"
-step "reproducible" bash "$VARODARA_ROOT/scripts/reproducible.sh"
+# The two builds of the reproducible step stay for the signing road, which signs one.
+builds="$(mktemp -d "${TMPDIR:-/tmp}/varodara-builds.XXXXXX")"
+trap 'rm -rf "$builds"' EXIT
+step "reproducible" bash "$VARODARA_ROOT/scripts/reproducible.sh" --keep "$builds"
+step "signing" bash "$VARODARA_ROOT/tests/windows/signing_road.sh" "$builds/first" "$builds/second/elsewhere"
 
 echo "== times"
 printf '%s\n' "${times[@]}"

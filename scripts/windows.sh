@@ -5,10 +5,12 @@
 #      outside the tree (rebuilt only when its version or options change);
 #   3. cross-builds the program and its unit tests (build/windows), runs the tests under Wine
 #      while steps 4 and 5 go on;
-#   4. packs build/windows/varodara-<version>-win64.zip and the installer
-#      build/windows/varodara-<version>-setup.exe with CPack, SHA256SUMS beside them;
+#   4. packs build/windows/varodara-<version>-win64.zip, the installer
+#      build/windows/varodara-<version>-setup.exe and build/windows/varodara-<version>.msi with
+#      CPack, SHA256SUMS beside them, signed when a certificate is given (docs/windows.md);
 #   5. installs the release under Wine and drives it end to end (tests/windows/road.sh), with a
-#      screenshot of every window in build/windows/shots.
+#      screenshot of every window in build/windows/shots; then upgrades, uses and removes the MSI
+#      (tests/windows/msi_road.sh).
 #   scripts/windows.sh [--pack-only]   (--pack-only: steps 1 to 4)
 # VARODARA_QT_JOBS sets how many compilers build Qt at once (all cores). Wine runs in a display
 # of its own (Xvfb), in prefixes under the cache folder and the scratch folders of the tests.
@@ -160,6 +162,22 @@ pack_release() {
   done
 }
 
+# The MSI of the release's files at an older version, with one file more, for the MSI road
+# (tests/windows/msi_road.sh) to upgrade from: build/windows/road.
+OLDER_VERSION=0.1
+older_msi() {
+  rm -rf "$BUILD/road"
+  mkdir -p "$BUILD/road"
+  unzip -q "$ZIP" -d "$BUILD/road"
+  local stage
+  stage="$(find "$BUILD/road" -mindepth 1 -maxdepth 1 -type d)"
+  echo "only in the older version" >"$stage/older-only.txt"
+  OLDER_MSI="$BUILD/road/$VARODARA_PROGRAM-$OLDER_VERSION.msi"
+  SOURCE_DATE_EPOCH="$(git -C "$VARODARA_ROOT" log -1 --format=%ct)" cmake -DSTAGE="$stage" -DOUTPUT="$OLDER_MSI" \
+    -DVERSION="$OLDER_VERSION" -P "$BUILD/program/windows/msi.cmake" >"$BUILD/road/msi.log" 2>&1 ||
+    { cat "$BUILD/road/msi.log"; return 1; }
+}
+
 # The unit tests under Wine, in the background and in a display of their own (Wine's window
 # station wants one even for Qt's offscreen platform); their output goes to
 # build/windows/unit-tests.log and is printed once they end.
@@ -210,5 +228,8 @@ wait_for_unit_tests_display
 road=0
 "${xvfb[@]}" bash "$VARODARA_ROOT/tests/windows/road.sh" "$VARODARA_ROOT" "$SETUP" "$BUILD/program/product.env" \
   "$BUILD/shots" || road=$?
+echo "== the MSI, upgraded, used and removed under Wine"
+older_msi && "${xvfb[@]}" bash "$VARODARA_ROOT/tests/windows/msi_road.sh" "$VARODARA_ROOT" "$BUILD" "$OLDER_MSI" \
+  "$OLDER_VERSION" "$BUILD/program/product.env" || road=1
 finish_unit_tests
 exit "$road"
