@@ -12,7 +12,7 @@
 # are the system's, or those in the PEM file VARODARA_VERIFY_CAFILE names. Exits 0 when all holds.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-varodara_install_packages osslsigncode 7zip msitools unzip
+varodara_install_packages osslsigncode 7zip msitools unzip openssl
 
 [ -d "${1:-}" ] || { echo "usage: scripts/verify-signed.sh SIGNED_DIR [UNSIGNED_DIR]"; exit 2; }
 signed="$(realpath "$1")"
