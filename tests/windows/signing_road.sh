@@ -14,11 +14,12 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
 
 # A throwaway certificate: a key, a self-signed certificate and their PKCS#12, under a random
-# password that no log may show.
+# password that no log may show (openssl reads a second line when in and out name one file).
 openssl rand -hex 16 >"$scratch/password"
+cp "$scratch/password" "$scratch/key-password"
 openssl req -x509 -newkey rsa:3072 -sha256 -days 2 -subj "/CN=Signing road" -keyout "$scratch/key.pem" \
-  -passout "file:$scratch/password" -out "$scratch/cert.pem" 2>/dev/null &&
-  openssl pkcs12 -export -inkey "$scratch/key.pem" -passin "file:$scratch/password" -in "$scratch/cert.pem" \
+  -passout "file:$scratch/key-password" -out "$scratch/cert.pem" 2>/dev/null &&
+  openssl pkcs12 -export -inkey "$scratch/key.pem" -passin "file:$scratch/key-password" -in "$scratch/cert.pem" \
     -passout "file:$scratch/password" -out "$scratch/cert.p12" || { fail "no certificate"; exit 1; }
 
 start=$SECONDS
