@@ -45,7 +45,9 @@ verifies() {
 # Every file of a folder, by its path there, in one order.
 files_of() { (cd "$1" && find . -type f | sed 's|^\./||' | LC_ALL=C sort); }
 
-zip="$(package "$signed" '*.zip')" setup="$(package "$signed" '*-setup.exe')" msi="$(package "$signed" '*.msi')"
+zip="$(package "$signed" '*.zip')"
+setup="$(package "$signed" '*-setup.exe')"
+msi="$(package "$signed" '*.msi')"
 name_list() { awk '{print $2}' "$1/SHA256SUMS" | LC_ALL=C sort; }
 if (cd "$signed" && sha256sum -c --quiet SHA256SUMS) && [ "$(name_list "$signed")" = "$(name_list "$unsigned")" ]; then
   echo "ok: SHA256SUMS lists the packages as shipped: $(name_list "$signed" | tr '\n' ' ')"
