@@ -60,9 +60,9 @@ removed() {
   [ -e "$menu/$title.lnk" ] && fail "$name: the Start-menu shortcut is still there"
   [ -n "$(products)" ] && fail "$name: still in the list of installed programs"
   (registry 'HKCU\Software\Microsoft\Installer' /s; registry 'HKLM\Software\Classes\Installer' /s;
-    registry 'HKLM\Software\Microsoft\Windows\CurrentVersion\Installer\UserData' /s) | grep -q "$title" &&
-    fail "$name: Windows Installer still holds a record of the product"
-  registry 'HKCU\Software\varodara' /v StartMenuShortcut >/dev/null && fail "$name: the shortcut's registry value is still there"
+    registry 'HKLM\Software\Microsoft\Windows\CurrentVersion\Installer\UserData' /s;
+    registry 'HKCU\Software\varodara' /v StartMenuShortcut) | grep -q "$title\|StartMenuShortcut" &&
+    fail "$name: a record of the product is left in the registry"
   [ "$failures" -eq "$before" ] && pass "$name: no file, no shortcut, no record of the product"
 }
 
