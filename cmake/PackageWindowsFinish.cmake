@@ -1,11 +1,7 @@
 # Run by cpack after it packs, before SHA256SUMS is written (cmake/PackageChecksums.cmake): the
 # installer is signed when a certificate is given; beside the zip, the MSI is packed from the
 # zip's staged files (windows/msi.cmake.in) and listed with the packages.
-set(signing OFF)
-if(DEFINED ENV{VARODARA_SIGN_PKCS12} OR DEFINED ENV{VARODARA_SIGN_PASSWORD_FILE})
-  set(signing ON)
-endif()
-if(CPACK_GENERATOR STREQUAL "NSIS" AND signing)
+if(CPACK_GENERATOR STREQUAL "NSIS")
   execute_process(COMMAND bash "${CPACK_VARODARA_SIGN}" ${CPACK_PACKAGE_FILES} COMMAND_ERROR_IS_FATAL ANY)
 elseif(CPACK_GENERATOR STREQUAL "ZIP")
   set(msi "${CPACK_PACKAGE_DIRECTORY}/${CPACK_VARODARA_MSI}")
