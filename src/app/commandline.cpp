@@ -7,6 +7,7 @@
 #include "app/commandlinehelp.h"
 #include "app/commandlinejson.h"
 #include "app/commandlineoptions.h"
+#include "app/commandlinetable.h"
 #include "app/commandlineworking.h"
 #include "core/readings.h"
 #include "platform/programname.h"
@@ -53,12 +54,16 @@ std::optional<CommandLineAnswer> AnswerCommandLine(const std::vector<std::string
 {
     bool calculation = false;
     for (const std::string& argument : arguments) {
-        if (argument == "--help" || argument == "-h")
+        std::optional<std::string_view> value;
+        const CommandLineOption* option = FindOption(argument, value);
+        if (!option)
+            continue;
+        // "--help=x" is no request for help, but "--number=1990-05-17" is one for the number.
+        if (option->id == OptionId::Help && !value)
             return CommandLineAnswer{HelpText(programName), {}, 0};
-        if (argument == "--version")
+        if (option->id == OptionId::Version && !value)
             return CommandLineAnswer{programName + " " + product::kVersion + "\n", {}, 0};
-        for (const char* option : {"--number", "--month", "--explain", "--json"})
-            calculation = calculation || argument == option || argument.starts_with(std::string(option) + "=");
+        calculation = calculation || option->calculation;
     }
     if (!calculation)
         return std::nullopt;

@@ -1,8 +1,10 @@
 #include "app/commandlineoptions.h"
 
 #include <initializer_list>
+#include <map>
 #include <string_view>
 
+#include "app/commandlinetable.h"
 #include "core/validation.h"
 
 namespace app {
@@ -48,39 +50,43 @@ std::optional<std::vector<int>> IsoNumbers(std::string_view text, std::initializ
 std::optional<std::string> ReadCalculationRequest(const std::vector<std::string>& arguments,
                                                   const core::CalendarDate& today, CalculationRequest& request)
 {
-    std::optional<std::string> birthText;
-    std::optional<std::string> monthText;
+    std::map<OptionId, std::string> texts;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        std::string_view name = argument;
         std::optional<std::string_view> value;
-        if (const auto equals = argument.find('='); argument.starts_with("--") && equals != std::string_view::npos) {
-            name = argument.substr(0, equals);
-            value = argument.substr(equals + 1);
-        }
-        if (name == "--number" || name == "--month") {
-            std::optional<std::string>& text = name == "--number" ? birthText : monthText;
-            if (text)
-                return std::string(name) + " is given twice";
-            if (!value && i + 1 == arguments.size())
-                return std::string(name) +
-                       (name == "--number" ? " needs a birth date, YYYY-MM-DD" : " needs a month, YYYY-MM");
-            text = std::string(value ? *value : std::string_view(arguments[++i]));
-        } else if (name == "--explain" && !value) {
-            request.explain = true;
-        } else if (name == "--json" && !value) {
-            request.json = true;
-        } else {
+        const CommandLineOption* option = FindOption(argument, value);
+        // --help and --version are answered before a calculation is read; a switch takes no value.
+        if (!option || !option->calculation || (option->valueName.empty() && value))
             return (argument.starts_with("-") ? "unknown option " : "unexpected argument ") + Quoted(argument);
+        if (!option->valueName.empty()) {
+            if (texts.contains(option->id))
+                return std::string(option->longName) + " is given twice";
+            if (!value && i + 1 == arguments.size())
+                return std::string(option->longName) + " needs " + std::string(option->valueNeeded);
+            texts[option->id] = std::string(value ? *value : std::string_view(arguments[++i]));
+        }
+        switch (option->id) {
+        case OptionId::Help:     // refused above
+        case OptionId::Version:  // refused above
+        case OptionId::Number:   // its text kept above
+        case OptionId::Month:    // its text kept above
+            break;
+        case OptionId::Explain:
+            request.explain = true;
+            break;
+        case OptionId::Json:
+            request.json = true;
+            break;
         }
     }
-    if (!birthText)
-        return std::string("--month, --explain and --json go with --number BIRTH");
+    const auto birthText = texts.find(OptionId::Number);
+    if (birthText == texts.end())
+        return CalculationOptionNames("and", OptionId::Number) + " go with " + Named(Option(OptionId::Number));
 
-    const std::optional<std::vector<int>> birth = IsoNumbers(*birthText, {4, 2, 2});
+    const std::optional<std::vector<int>> birth = IsoNumbers(birthText->second, {4, 2, 2});
     if (!birth || (*birth)[1] < 1 || (*birth)[1] > core::kMonthsInList || (*birth)[2] < 1 ||
         (*birth)[2] > core::kDaysInList)
-        return "the birth date " + Quoted(*birthText) + " is not a date of the form YYYY-MM-DD";
+        return "the birth date " + Quoted(birthText->second) + " is not a date of the form YYYY-MM-DD";
     request.birth = {(*birth)[0], (*birth)[1], (*birth)[2]};
     if (request.birth.year < core::kFirstYearInList || request.birth.year > core::kLastYearInList)
         return "the birth year " + std::to_string(request.birth.year) + " is not one of the window's years, " +
@@ -90,10 +96,10 @@ std::optional<std::string> ReadCalculationRequest(const std::vector<std::string>
         return std::string(*problem);
 
     request.month = {today.year, today.month, 1};
-    if (monthText) {
-        const std::optional<std::vector<int>> month = IsoNumbers(*monthText, {4, 2});
+    if (const auto monthText = texts.find(OptionId::Month); monthText != texts.end()) {
+        const std::optional<std::vector<int>> month = IsoNumbers(monthText->second, {4, 2});
         if (!month || (*month)[0] < 1 || (*month)[1] < 1 || (*month)[1] > core::kMonthsInList)
-            return "the month " + Quoted(*monthText) + " is not a month of the form YYYY-MM";
+            return "the month " + Quoted(monthText->second) + " is not a month of the form YYYY-MM";
         request.month = {(*month)[0], (*month)[1], 1};
     }
     return std::nullopt;
