@@ -7,10 +7,13 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QString>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/commandline.h"
+#include "app/commandlinehelp.h"
+#include "app/commandlinetable.h"
 #include "core/numerology.h"
 
 namespace {
@@ -39,7 +42,8 @@ int HeadingNumber(const std::string& out)
 TEST(CommandLine, answers_refuses_and_leaves_the_window_alone_as_each_argument_asks)
 {
     // Without an option of its own the program opens its window, whatever else it is given.
-    for (const std::vector<std::string>& window : {std::vector<std::string>{}, {"%U"}, {"file.txt", "--unknown"}})
+    for (const std::vector<std::string>& window :
+         {std::vector<std::string>{}, {"%U"}, {"file.txt", "--unknown"}, {"--help=x", "-h=x", "--numbers=1"}})
         EXPECT_FALSE(AnswerCommandLine(window, kProgram, kToday).has_value());
 
     const struct {
@@ -79,7 +83,11 @@ TEST(CommandLine, answers_refuses_and_leaves_the_window_alone_as_each_argument_a
         {{"--number", "1990-05-17", "--month"}, 2, "varodara: --month needs a month, YYYY-MM\n"},
         {{"--number", "1990-05-17", "--number", "1990-05-18"}, 2, "varodara: --number is given twice\n"},
         {{"--number", "1990-05-17", "--month=2026-12", "--month", "2027-01"}, 2, "varodara: --month is given twice\n"},
+        {{"--number=1990-05-17"}, 0, ""},
         {{"--month", "2026-12", "--json"}, 2, "varodara: --month, --explain and --json go with --number BIRTH\n"},
+        {{"--month=2026-12"}, 2, "varodara: --month, --explain and --json go with --number BIRTH\n"},
+        {{"--explain"}, 2, "varodara: --month, --explain and --json go with --number BIRTH\n"},
+        {{"--json"}, 2, "varodara: --month, --explain and --json go with --number BIRTH\n"},
         {{"--number", "1990-05-17", "--colour"}, 2, "varodara: unknown option '--colour'\n"},
         {{"--number", "1990-05-17", "--json=yes"}, 2, "varodara: unknown option '--json=yes'\n"},
         {{"--number", "1990-05-17", "today"}, 2, "varodara: unexpected argument 'today'\n"},
@@ -186,11 +194,13 @@ TEST(CommandLine, working_adds_up_to_the_printed_number_and_json_says_the_same)
                 << "the total adds the four terms as worked out";
             EXPECT_EQ(CheckLine(lines[5]), HeadingNumber(text.out));
 
-            const QJsonObject json =
-                QJsonDocument::fromJson(
-                    QByteArray::fromStdString(Answer({"--number", birth, "--month", month, "--json"}).out))
-                    .object();
+            const std::vector<std::string> asJson{"--number", birth, "--month", month, "--json"};
+            const std::string jsonText = Answer(asJson).out;
+            const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(jsonText)).object();
             ASSERT_FALSE(json.isEmpty()) << "not a JSON object";
+            // Byte for byte the same under a language that changes every text.
+            const auto bracketed = [](std::string_view english) { return "[" + std::string(english) + "]"; };
+            EXPECT_EQ(AnswerCommandLine(asJson, kProgram, kToday, bracketed)->out, jsonText);
             EXPECT_EQ(json[QStringLiteral("text")].toString().toStdString(), text.out);
             EXPECT_EQ(json[QStringLiteral("number")].toInt(), HeadingNumber(text.out));
             EXPECT_TRUE(text.out.find(json[QStringLiteral("reading")].toString().toStdString()) != std::string::npos);
@@ -223,6 +233,47 @@ TEST(CommandLine, working_adds_up_to_the_printed_number_and_json_says_the_same)
     EXPECT_EQ(numbers(4, "terms"), (std::vector<int>{9, 9, 9, 1}));
     EXPECT_EQ(steps[4].toObject()[QStringLiteral("digitSum")].toInt(), 10);
     EXPECT_EQ(numbers(4, "stages"), (std::vector<int>{1, 1}));
+}
+
+// Each option as the help and the man page head its entry: "-h, --help", "--number BIRTH".
+TEST(CommandLine, every_declared_option_has_its_entry_and_example_in_the_help_and_the_man_page)
+{
+    const std::string help = app::HelpText(kProgram);
+    std::vector<std::string> declared;
+    for (const app::CommandLineOption& option : app::kCommandLineOptions) {
+        declared.push_back((option.shortName.empty() ? "" : std::string(option.shortName) + ", ") +
+                           std::string(option.longName) + (option.valueName.empty() ? "" : " ") +
+                           std::string(option.valueName));
+        EXPECT_NE(help.find("\n                          varodara " + std::string(option.example) + "\n"),
+                  std::string::npos);
+    }
+    std::vector<std::string> inHelp;
+    static const QRegularExpression heading(QStringLiteral("^  (-\\w, |    )(--\\S+( [A-Z-]+)?)  "),
+                                            QRegularExpression::MultilineOption);
+    for (const QRegularExpressionMatch& match : heading.globalMatch(QString::fromStdString(help)))
+        inHelp.push_back((match.captured(1).trimmed() + QLatin1Char(' ') + match.captured(2)).trimmed().toStdString());
+    EXPECT_EQ(inHelp, declared);
+
+    // The line after each .TP of OPTIONS: .BR \-h ", " \-\-help and .BI \-\-number " BIRTH".
+    std::ifstream page(VARODARA_MAN_PAGE);
+    ASSERT_TRUE(page.is_open()) << VARODARA_MAN_PAGE;
+    std::vector<std::string> inManual;
+    bool options = false;
+    for (std::string line, before; std::getline(page, line); before = line) {
+        options = line.starts_with(".SH") ? line == ".SH OPTIONS" : options;
+        if (!options || before != ".TP")
+            continue;
+        const QString macro = QString::fromStdString(line).section(QLatin1Char(' '), 0, 0);
+        QStringList words;
+        static const QRegularExpression word(QStringLiteral("\"([^\"]*)\"|(\\S+)"));
+        for (const QRegularExpressionMatch& match : word.globalMatch(QString::fromStdString(line).mid(macro.size())))
+            words.push_back(match.captured(1) + match.captured(2));
+        // .B joins its words with spaces, .BR and .BI alternate fonts without one.
+        inManual.push_back(words.join(macro == QLatin1String(".B") ? QStringLiteral(" ") : QString())
+                               .replace(QStringLiteral("\\-"), QStringLiteral("-"))
+                               .toStdString());
+    }
+    EXPECT_EQ(inManual, declared);
 }
 
 }  // namespace

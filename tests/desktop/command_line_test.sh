@@ -42,8 +42,11 @@ expect 0 '^Your Varodara Zevaz Adavuv is: 8'$'\n\n''.*the total: 8 \+ 5 \+ 3 \+ 
 expect 2 '^$' '^varodara: Please Enter Correct Date Or Month !$' -- --number 1990-04-31
 # Under a German locale the reading is German; JSON stays the same in every language.
 expect 0 '^Ihr Varodara Zevaz Adavuv lautet: 8'$'\n\n''Ihr Varodara' '^$' LANG=de_DE.UTF-8 -- --number 1990-05-17 --month 2026-12
-expect 0 '"reading":"Efforts are required to reach the heights of success\.' '^$' LANGUAGE=de:en -- \
+expect 0 '"reading":"Efforts are required to reach the heights of success\.' '^$' -- \
   --number 1990-05-17 --month 2026-12 --json
+cp "$scratch/out" "$scratch/english.json"
+expect 0 '^\{"birth":' '^$' LANG=de_DE.UTF-8 LANGUAGE=de:en -- --number 1990-05-17 --month 2026-12 --json
+cmp -s "$scratch/english.json" "$scratch/out" || { echo "FAIL: the JSON changes under German"; failures=$((failures + 1)); }
 [ -e "$scratch/.config" ] && { echo "FAIL: --number stored a setting"; failures=$((failures + 1)); }
 
 [ "$failures" -eq 0 ] && echo "command line: all cases passed"
