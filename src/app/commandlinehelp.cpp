@@ -1,7 +1,6 @@
 #include "app/commandlinehelp.h"
 
 #include <algorithm>
-#include <ranges>
 
 #include "app/commandlinetable.h"
 #include "app/session.h"
@@ -20,8 +19,12 @@ std::string OptionHelp(const CommandLineOption& option, const std::string& progr
         "  " + (option.shortName.empty() ? "    " : std::string(option.shortName) + ", ") + Named(option) + "  ";
     heading.resize(std::max(heading.size(), kHelpColumn), ' ');
     std::string text;
-    for (const auto line : std::views::split(option.help, '\n'))
-        text += (text.empty() ? heading : std::string(kHelpColumn, ' ')) + std::string(line.begin(), line.end()) + "\n";
+    for (std::size_t start = 0; start <= option.help.size();) {
+        const std::size_t end = std::min(option.help.find('\n', start), option.help.size());
+        text += (text.empty() ? heading : std::string(kHelpColumn, ' ')) +
+                std::string(option.help.substr(start, end - start)) + "\n";
+        start = end + 1;
+    }
     return text + std::string(kHelpColumn + 2, ' ') + program + " " + std::string(option.example) + "\n";
 }
 
