@@ -6,7 +6,8 @@
 // leaves every other argument alone (a desktop launcher may pass a field code).
 //   arguments -> ReadCalculationRequest (the window's date check, core::ValidateCalendarDate)
 //   -> core::WorkOutPersonalMonth -> the result text, then WorkingText, or JsonAnswer instead;
-//   --help: HelpText. Each has a file of its own (commandline*.cpp).
+//   --help: HelpText. Each has a file of its own (commandline*.cpp); the options themselves are
+//   declared once, in commandlinetable.h.
 #include <optional>
 #include <string>
 #include <vector>
