@@ -12,8 +12,8 @@ public:
     explicit Probe(ui::AppContext& context) : m_context(context) {}
     void Form_Unload() override
     {
-        ++g_unloads[N];
-        unloadByOwner();
+        if (++g_unloads[N] == 1)
+            unloadByOwner();
         if constexpr (N == 0)
             m_context.windows.load<Probe<1>>();
     }
