@@ -7,7 +7,7 @@
 
 #include "core/numerology.h"
 #include "core/readings.h"
-#include "shell/modhelp.h"
+#include "shell/settingencoding.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "fakes.h"
 #include "fuzzsupport.h"
 #include "shell/modhelp.h"
+#include "shell/settingencoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -7,7 +7,7 @@
 
 #include "fuzzsupport.h"
 #include "shell/codepage1252.h"
-#include "shell/modhelp.h"
+#include "shell/settingencoding.h"
 
 namespace {
 

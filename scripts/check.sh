@@ -55,6 +55,22 @@ case "${1:-}" in
         status=1
       fi
     done
+    # A translation that loses a %1 shows its text unfilled, one that loses an "&" an access key.
+    python3 - translations/*.ts <<'PY' || status=1
+import re, sys, xml.etree.ElementTree as ET
+def marks(text):
+    return sorted(set(re.findall(r'%\d+', text))), len(re.findall('&', text.replace('&&', '')))
+bad = 0
+for ts in sys.argv[1:]:
+    for message in ET.parse(ts).iter('message'):
+        source = message.findtext('source') or ''
+        translation = message.find('translation')
+        for text in [f.text or '' for f in translation.iter('numerusform')] or [translation.text or '']:
+            if marks(text) != marks(source):
+                print(f'{ts}: "{text}" lacks the placeholders or access keys of "{source}"')
+                bad = 1
+sys.exit(bad)
+PY
     echo "translations: ${#marked[@]} sources, $(ls translations/*.ts | wc -l) languages"
     exit "$status"
     ;;

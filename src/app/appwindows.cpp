@@ -11,11 +11,8 @@ namespace app {
 
 void AppWindows::showMainWindow()
 {
-    if (m_ending)
-        return;
-    m_context.windows.show<ui::frmMain>();
-    // Back from the result window: its unload showed the exit screen, which must not stay.
-    m_context.windows.hide<ui::frmExitScreen>();
+    if (!m_ending)
+        m_context.windows.show<ui::frmMain>();
 }
 
 void AppWindows::showResultWindow()
@@ -34,6 +31,11 @@ void AppWindows::showExitScreen()
 {
     if (!m_ending)
         m_context.windows.show<ui::frmExitScreen>();
+}
+
+void AppWindows::hideExitScreen()
+{
+    m_context.windows.hide<ui::frmExitScreen>();
 }
 
 void AppWindows::showAbout()

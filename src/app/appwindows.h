@@ -19,6 +19,7 @@ public:
     void showResultWindow() override;
     void showResult(core::Int16 number) override;
     void showExitScreen() override;
+    void hideExitScreen() override;
     void showAbout() override;
 
     void bringCoBrandToFront() override;

@@ -42,9 +42,7 @@ MessageAnswer QtMessageBox::show(const MessageRequest& request)
     QMessageBox box(parent);
     box.setWindowTitle(request.title);
     box.setTextFormat(Qt::PlainText);
-    // Every message is an English source text of the context "Messages", put in the user's
-    // language here, where it is shown; the callers store and compare only the English.
-    box.setText(displayText(QCoreApplication::translate("Messages", request.text.toUtf8().constData())));
+    box.setText(displayText(request.text));
     box.setIcon(request.icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information);
     box.setWindowModality(Qt::ApplicationModal);
     // After the modality: setting it gives the box a dialog's flags afresh.

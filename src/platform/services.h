@@ -19,6 +19,8 @@ enum class MessageButtons { Ok, YesNo };  // with YesNo, Yes is the default butt
 enum class MessageAnswer { Ok, Yes, No, None };
 
 struct MessageRequest {
+    // Shown as it is: the caller translates it where the text is made, so that a message with
+    // %1 is filled in after its translation.
     QString text;
     MessageIcon icon = MessageIcon::Information;
     MessageButtons buttons = MessageButtons::Ok;

@@ -1,8 +1,9 @@
 #pragma once
-// modHelp: the maker's web pages (one operation per page, all through LaunchWebPage), the
-// update reminder, and the character-shifting encoding of the stored setting.
+// modHelp: the maker's web pages (one operation per page, all through LaunchWebPage, here) and
+// the update reminder (updatereminder.cpp), which opens one of them.
 //   menu item / label -> Open...() -> LaunchWebPage -> code page 1252 -> Browser service
 //   start-up / frmMain load -> CheckUpdateReminder -> SettingsStore, MessageBoxService
+// The stored date's encoding is settingencoding.h.
 #include <QString>
 
 #include "platform/services.h"
@@ -16,15 +17,6 @@ QString SiteHost(Site site);
 QString SiteAddress(Site site, const QString& path = {});
 // The path of a page of the product's own on the main site; with no page, of their folder.
 QString ProductPath(const QString& page = {});
-
-// The longest text the encoders take; a longer one is refused, never cut short.
-inline constexpr qsizetype kMaxEncodedLength = 32766;
-
-// Each character's code page 1252 code c becomes c + 85; codes above 170 are dropped.
-// Throws std::length_error beyond kMaxEncodedLength characters.
-QString EncodeSetting(const QString& text);
-// c - 85; codes below 85 are dropped. Same length limit.
-QString DecodeSetting(const QString& text);
 
 class modHelp {
 public:

@@ -10,9 +10,13 @@
 namespace shell {
 namespace {
 
-const QString kDistinctAddresses =
-    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Please Enter Distinct Email Addresses"));
-const QString kProperAddress = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Please Enter Proper Email Address"));
+constexpr char kDistinctAddresses[] = QT_TRANSLATE_NOOP("Messages", "Please Enter Distinct Email Addresses");
+constexpr char kProperAddress[] = QT_TRANSLATE_NOOP("Messages", "Please Enter Proper Email Address");
+
+QString Message(const char* english)
+{
+    return QCoreApplication::translate("Messages", english);
+}
 
 const QString kReferralPath = QStringLiteral("/ovms-refer-a-friend.php");
 
@@ -61,13 +65,13 @@ std::optional<QString> CheckReferralAddresses(const QString& email, const QStrin
     const QString ownAddress = TrimSpaces(email);
     const QString friendAddress = TrimSpaces(friendEmail);
     if (ownAddress == friendAddress)
-        return kDistinctAddresses;
+        return Message(kDistinctAddresses);
     const QChar at = QLatin1Char('@');
     const QChar dot = QLatin1Char('.');
     if (!ownAddress.contains(at) || !friendAddress.contains(at))
-        return kProperAddress;
+        return Message(kProperAddress);
     if (!ownAddress.contains(dot) || !friendAddress.contains(dot))
-        return kProperAddress;
+        return Message(kProperAddress);
     return std::nullopt;
 }
 
@@ -111,7 +115,7 @@ void modTellAFriend::SendReferral()
     for (const FieldTest& test : kFieldTests) {
         const QString value = TrimSpaces(this->*test.field);
         if (value.isEmpty() || value == ShownPlaceholder(test.placeholder)) {
-            m_messages.show({QString::fromUtf8(test.message), platform::MessageIcon::Stop});
+            m_messages.show({Message(test.message), platform::MessageIcon::Stop});
             return;
         }
     }

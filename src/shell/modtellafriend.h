@@ -35,7 +35,8 @@ bool ClearsPlaceholderOnFocus(const QString& text, const QString& placeholder);
 // A box left empty, or holding only spaces, gets its placeholder back when it loses the focus.
 bool RestoresPlaceholderOnBlur(const QString& text);
 
-// The tests on the two trimmed addresses, in order; the message of the first that fails.
+// The tests on the two trimmed addresses, in order; the message of the first that fails, in
+// the user's language.
 std::optional<QString> CheckReferralAddresses(const QString& email, const QString& friendEmail);
 
 // The five boxes as typed.

@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <utility>
 
@@ -42,7 +43,7 @@ void Program::StartProgram()
     IgnoringErrors(lcShell, "taking the instance lock", [&] { anotherCopyRuns = !m_platform.lock.tryLock(); });
     if (anotherCopyRuns) {
         IgnoringErrors(lcShell, "saying that another copy runs", [&] {
-            m_platform.messages.show({QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Application is already running"))});
+            m_platform.messages.show({QCoreApplication::translate("Messages", "Application is already running")});
         });
         EndProgram();
         return;

@@ -16,7 +16,8 @@
 
 namespace ui {
 
-inline const QString kWindowCaption = QStringLiteral("OV Varodara Zevaz Adavuv v") + QLatin1String(product::kVersion);
+inline const QString kWindowCaption =
+    QLatin1String(product::kCaption) + QLatin1String(" v") + QLatin1String(product::kVersion);
 
 // Every window of the program: its design name, the program's caption and icon.
 void NameWindow(QWidget* window, const QString& objectName);

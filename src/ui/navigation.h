@@ -9,13 +9,13 @@ class Navigation {
 public:
     virtual ~Navigation() = default;
 
-    // The main window becomes the visible one; an exit screen that a left result window
-    // showed is hidden again (Back).
     virtual void showMainWindow() = 0;
     // The result window, loaded afresh and empty; showResult(number) then writes into it.
     virtual void showResultWindow() = 0;
     virtual void showResult(core::Int16 number) = 0;
     virtual void showExitScreen() = 0;
+    // Kept loaded: Back hides the exit screen that unloading the result window showed.
+    virtual void hideExitScreen() = 0;
     // Modal: returns once the About window is closed and unloaded.
     virtual void showAbout() = 0;
 };

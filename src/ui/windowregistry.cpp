@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-Q_LOGGING_CATEGORY(lcUi, "varodara.ui")
+#include "shell/ignoringerrors.h"
+#include "ui/logging.h"
 
 namespace ui {
 

@@ -5,11 +5,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "shell/ignoringerrors.h"
 #include "ui/form.h"
-
-// varodara.ui: the windows and their loading and unloading.
-Q_DECLARE_LOGGING_CATEGORY(lcUi)
 
 namespace ui {
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "e2e_support.h"
-#include "shell/modhelp.h"
+#include "shell/settingencoding.h"
 
 namespace {
 

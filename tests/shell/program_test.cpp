@@ -9,6 +9,7 @@
 #include "fakes.h"
 #include "shell/modhelp.h"
 #include "shell/program.h"
+#include "shell/settingencoding.h"
 
 static std::vector<std::string> g_log;
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "shell/codepage1252.h"
-#include "shell/modhelp.h"
+#include "shell/settingencoding.h"
 
 static QString FromCodes(std::initializer_list<int> codes)
 {

@@ -3,6 +3,7 @@
 
 #include "fakes.h"
 #include "shell/modhelp.h"
+#include "shell/settingencoding.h"
 
 using platform::MessageAnswer;
 
@@ -61,8 +62,8 @@ TEST(UpdateReminder, AsksOnceWhenTheStoredDateIsMoreThanFourteenDaysAway)
             EXPECT_EQ(box.buttons, platform::MessageButtons::YesNo);
             EXPECT_EQ(box.title, QStringLiteral("OV Free Varodara Zevaz Adavuv"));
         }
-        const QString download = shell::SiteAddress(
-            shell::Site::Main, "/ov-free-varodara-zevaz-adavuv/download-ov-free-varodara-zevaz-adavuv.html");
+        const QString download =
+            "http://www.orvanesoftwares.com/ov-free-varodara-zevaz-adavuv/download-ov-free-varodara-zevaz-adavuv.html";
         EXPECT_EQ(fake.browser.opened, c.answer == MessageAnswer::Yes ? QStringList{download} : QStringList{});
     }
 }

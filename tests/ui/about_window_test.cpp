@@ -31,7 +31,7 @@ TEST_F(AboutWindow, controls_sit_where_the_twips_table_puts_them_with_their_text
     EXPECT_EQ(about.size(), QSize(ui::Twips(6825), ui::Twips(3720)));
     EXPECT_EQ(about.minimumSize(), about.maximumSize());
     EXPECT_FALSE(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    const QString home = shell::SiteAddress(shell::Site::Main);
+    const QString home = "http://www.orvanesoftwares.com";
     const std::tuple<const char*, QRect, QString> places[] = {
         {"cmdOK", ui::TwipsRect(5400, 3240, 1260, 345), "OK"},
         {"Label2", ui::TwipsRect(960, 120, 5295, 255), kCaption},
@@ -63,7 +63,7 @@ TEST_F(AboutWindow, controls_sit_where_the_twips_table_puts_them_with_their_text
             EXPECT_TRUE(!label || label->heightForWidth(at.width()) <= at.height()) << name << " clips its text";
         }
     }
-    EXPECT_TRUE(child<QLabel>(&about, "Label1")->text().contains(shell::SiteHost(shell::Site::Main)));
+    EXPECT_TRUE(child<QLabel>(&about, "Label1")->text().contains("www.orvanesoftwares.com"));
     EXPECT_TRUE(child<QPushButton>(&about, "cmdOK")->isDefault());
     const QRect line = child(&about, "Line1")->geometry();
     EXPECT_TRUE(line.y() == 210 && line.height() == 2 && line.x() <= 0 && line.right() >= about.width() - 1);
@@ -97,11 +97,11 @@ TEST_F(AboutWindow, enter_esc_ok_and_the_close_box_each_close_it)
 
 TEST_F(AboutWindow, links_open_their_page_each_click_and_leave_it_open)
 {
-    const QString home = shell::SiteAddress(shell::Site::Main);
+    const QString home = "http://www.orvanesoftwares.com";
     ui::frmAbout& about = open();
     for (const char* name : {"lblHomePage", "lblHomePage", "lblCobrand"})
         QTest::mouseClick(child(&about, name), Qt::LeftButton);
-    const QString offer = shell::SiteAddress(shell::Site::Help, "/fully-branded.html");
+    const QString offer = "http://help.orvanesoftwares.com/fully-branded.html";
     EXPECT_EQ(fake.browser.opened, QStringList({home, home, offer}));
     EXPECT_TRUE(about.isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), &about);

@@ -7,11 +7,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QUrl>
 #include <cmath>
 
 #include "appfixture.h"
+#include "platform/translations.h"
 #include "ui/main/frmmain.h"
+#include "ui/promo/referafriendbox.h"
 #include "ui/twips.h"
 
 namespace {
@@ -58,7 +59,7 @@ protected:
         return w ? w->objectName() : "none";
     }
 
-    const QString m_host = QUrl(shell::SiteAddress(shell::Site::Main)).host();
+    const QString m_host = QStringLiteral("www.orvanesoftwares.com");
 };
 
 TEST_F(ExitScreenTest, controls_sit_where_the_twips_table_puts_them_and_their_texts_fit)
@@ -142,6 +143,7 @@ TEST_F(ExitScreenTest, placeholders_clear_on_focus_and_come_back_when_left_empty
     const struct {
         const char* box;
         QString before, whileFocused, after;
+        bool german = false;
     } cases[] = {
         {"txtName", "  Your Name  ", "", "Your Name"},
         {"txtName", "   ", "   ", "Your Name"},
@@ -151,11 +153,21 @@ TEST_F(ExitScreenTest, placeholders_clear_on_focus_and_come_back_when_left_empty
         {"txtMessage", "Your Message", "", "Your Message"},
         {"txtMessage", "", "", "Your Message"},
         {"txtMessage", "\r\n", "\r\n", "\r\n"},
+        // A box built in German shows, clears and restores the German placeholder.
+        {"txtName", " Ihr Name ", "", "Ihr Name", true},
+        {"txtMessage", "", "", "Ihre Nachricht", true},
     };
     ui::frmExitScreen& form = open();
+    const platform::Translations german(QStringLiteral("de"));
+    QWidget* germanBox = nullptr;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.box) + " [" + c.before.toStdString() + "]");
-        QWidget* box = child(&form, c.box);
+        if (c.german && germanBox == nullptr) {
+            german.install();
+            germanBox = new ui::ReferAFriendBox(help, fake.messages, &form);
+            germanBox->show();
+        }
+        QWidget* box = child(c.german ? germanBox : &form, c.box);
         box->setProperty(qobject_cast<QPlainTextEdit*>(box) ? "plainText" : "text", c.before);
         box->setFocus(Qt::MouseFocusReason);
         EXPECT_EQ(textOf(box), c.whileFocused);
@@ -200,8 +212,8 @@ TEST_F(ExitScreenTest, ticking_check1_opens_the_home_page_and_lblGoToHome_the_ca
     QTest::mouseClick(check, Qt::LeftButton, {}, onTheBox);
     QTest::mouseClick(child(&form, "lblGoToHome"), Qt::LeftButton);
     QTest::mouseClick(child(&form, "Label3"), Qt::LeftButton);
-    const QString home = shell::SiteAddress(shell::Site::Main);
-    EXPECT_EQ(fake.browser.opened, (QStringList{home, home + "/orvanesoftwares"}));
+    EXPECT_EQ(fake.browser.opened,
+              (QStringList{"http://www.orvanesoftwares.com", "http://www.orvanesoftwares.com/orvanesoftwares"}));
 }
 
 TEST_F(ExitScreenTest, focus_starts_on_exit_and_tab_visits_the_controls_in_order)

@@ -10,6 +10,7 @@
 #include <QStyleFactory>
 
 #include "appfixture.h"
+#include "ui/housedrawing.h"
 #include "ui/main/frmmain.h"
 #include "ui/programicon.h"
 #include "ui/promo/frmabout.h"

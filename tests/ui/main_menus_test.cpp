@@ -34,9 +34,9 @@ TEST_F(MainMenus, barAndDropDownsReadInDisplayOrder)
 
 TEST_F(MainMenus, eachLinkOpensItsPageOnceAndTouchesNothingElse)
 {
-    const QString home = shell::SiteAddress(shell::Site::Main);
-    const QString site = home + "/ov-free-varodara-zevaz-adavuv/";
-    const QString help = shell::SiteAddress(shell::Site::Help);
+    const QString home = "http://www.orvanesoftwares.com";
+    const QString site = "http://www.orvanesoftwares.com/ov-free-varodara-zevaz-adavuv/";
+    const QString help = "http://help.orvanesoftwares.com";
     const std::pair<const char*, QString> links[] = {
         {"mnuOnline", site + "ov-free-varodara-zevaz-adavuv-help.html"},
         {"mnuVisit", home},

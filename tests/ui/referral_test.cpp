@@ -14,7 +14,7 @@ namespace {
 // name, friend's email.
 QString ReferralUrl(const QStringList& values)
 {
-    const QString site = shell::SiteAddress(shell::Site::Main);
+    const QString site = "http://www.orvanesoftwares.com";
     QString url = site + "/ovms-refer-a-friend.php?";
     for (int i = 0; i < 5; ++i)
         url += "taf" + QString::number(i + 1) + "=" + values[i] + "&";
@@ -143,13 +143,13 @@ TEST_F(ReferralTest, SendReferral_tests_the_stored_fields_in_order)
     EXPECT_EQ(module.ReferUrl, sent);
     EXPECT_EQ(fake.browser.opened, QStringList{sent});
 
-    // In German the name box shows "Ihr Name": left so, it is still no name.
+    // In German the name box shows "Ihr Name": left so, it is still no name, said in German.
     const platform::Translations german(QStringLiteral("de"));
     german.install();
     fake.messages.expect();
     module.storeFields({"Ihr Name", "a@b.c", "Hello", "Bob", "d@e.f"});
     module.SendReferral();
-    EXPECT_EQ(fake.messages.shown.back().text, QStringLiteral("Please Enter Your Name"));
+    EXPECT_EQ(fake.messages.shown.back().text, QStringLiteral("Bitte geben Sie Ihren Namen ein."));
     EXPECT_EQ(fake.browser.opened, QStringList{sent});
 }
 

@@ -154,9 +154,9 @@ TEST_F(ResultWindow, back_returns_to_the_main_window_and_the_close_box_to_the_ex
 TEST_F(ResultWindow, link_labels_open_one_page_each_and_the_offer_in_front_wins)
 {
     ui::frmPersonalMonth& form = open(3);
-    const QString fullyBranded = shell::SiteAddress(shell::Site::Help, QStringLiteral("/fully-branded.html"));
+    const QString fullyBranded = QStringLiteral("http://help.orvanesoftwares.com/fully-branded.html");
     // lblCobrand lies under lblFullBrand: a click on its area reaches the label in front.
-    for (const auto& [label, address] : {std::pair{"Label61", shell::SiteAddress(shell::Site::Main)},
+    for (const auto& [label, address] : {std::pair{"Label61", QStringLiteral("http://www.orvanesoftwares.com")},
                                          {"lblFullBrand", fullyBranded},
                                          {"lblCobrand", fullyBranded}}) {
         fake.browser.opened.clear();

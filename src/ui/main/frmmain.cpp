@@ -15,11 +15,13 @@
 
 #include "core/numerology.h"
 #include "core/validation.h"
+#include "shell/ignoringerrors.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/frames.h"
 #include "ui/housebutton.h"
 #include "ui/listbox.h"
+#include "ui/logging.h"
 #include "ui/main/mainmenus.h"
 #include "ui/promotexts.h"
 #include "ui/twips.h"
@@ -68,11 +70,6 @@ QPushButton* MakeButton(const QString& caption, QWidget* parent)
     auto* button = new HouseButton(caption, parent);
     button->setFont(Verdana(8.25));
     return button;
-}
-
-QString FromCore(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -188,7 +185,8 @@ bool frmMain::ValidateDetails()
         return true;
 
     platform::MessageRequest message;
-    message.text = FromCore(problem->message);
+    // The core's texts are literals, whose data ends in a null.
+    message.text = QCoreApplication::translate("Messages", problem->message.data());
     m_context.platform.messages.show(message);
 
     const std::pair<core::DetailsField, QWidget*> controls[] = {

@@ -1,5 +1,6 @@
 #include "ui/promo/referafriendbox.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,7 +18,7 @@
 namespace ui {
 namespace {
 
-const QString kSpaceInAddress = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Email Address Cannot Contain Space"));
+constexpr char kSpaceInAddress[] = QT_TRANSLATE_NOOP("Messages", "Email Address Cannot Contain Space");
 
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QString& placeholder)
 {
@@ -155,7 +156,7 @@ bool ReferAFriendBox::refuseSpace(QWidget* box, const QKeyEvent& event)
 {
     if (event.text() != QStringLiteral(" "))
         return false;
-    m_messages.show({kSpaceInAddress, platform::MessageIcon::Stop});
+    m_messages.show({QCoreApplication::translate("Messages", kSpaceInAddress), platform::MessageIcon::Stop});
     box->setFocus(Qt::OtherFocusReason);
     return true;
 }

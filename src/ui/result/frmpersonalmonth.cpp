@@ -6,9 +6,11 @@
 #include <QTextCursor>
 
 #include "core/readings.h"
+#include "shell/ignoringerrors.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/housebutton.h"
+#include "ui/logging.h"
 #include "ui/promotexts.h"
 #include "ui/twips.h"
 
@@ -60,10 +62,11 @@ void frmPersonalMonth::Form_Unload()
 void frmPersonalMonth::cmdback_Click()
 {
     // Unloading schedules this object's deletion: work on a local from here on. The unload
-    // shows the exit screen; showing the main window hides it again.
+    // shows the exit screen, which goes again once the main window is back.
     AppContext& context = m_context;
     shell::IgnoringErrors(lcUi, "unloading the result window", [&] { context.windows.unload(*this); });
     shell::IgnoringErrors(lcUi, "showing the main window", [&] { context.navigation.showMainWindow(); });
+    shell::IgnoringErrors(lcUi, "hiding the exit screen", [&] { context.navigation.hideExitScreen(); });
 }
 
 void frmPersonalMonth::clearClipboard()

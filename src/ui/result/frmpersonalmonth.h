@@ -1,8 +1,9 @@
 #pragma once
 // frmPersonalMonth: shows one result read-only. Loaded and shown by the main window's Next,
-// which then has the text written with ShowPersonalMonthResult. Back unloads it and shows the
-// main window; unloading (Back or close box) shows the exit screen. Any change of the display
-// box, and any click, press, release or pointer movement over it, empties the clipboard.
+// which then has the text written with ShowPersonalMonthResult. Unloading (Back or close box)
+// shows the exit screen; Back unloads it, shows the main window and hides the exit screen
+// again. Any change of the display box, and any click, press, release or pointer movement over
+// it, empties the clipboard.
 #include <QPlainTextEdit>
 #include <QWidget>
 

@@ -1,0 +1,3 @@
+#include "ui/logging.h"
+
+Q_LOGGING_CATEGORY(lcUi, "varodara.ui")
