@@ -29,5 +29,4 @@ ${VARODARA_TITLE} works out a personal month number, a digit
 from 1 to 9, from a birth day, a birth month and the current month and
 year, and shows what the number stands for and a reading for the month.
 Menus and links open the maker's web pages in the default browser.")
-include(cmake/Reproducible.cmake)
 include(CPack)
