@@ -18,7 +18,7 @@ set(VARODARA_DEB ${CPACK_DEBIAN_FILE_NAME})
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VARODARA_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION non-free/utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://${VARODARA_MAIN_HOST}")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VARODARA_MAIN_SITE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-dejavu-core")
 # Qt's own texts (the message boxes' buttons) in the user's language, and a font for Hindi.
@@ -29,5 +29,4 @@ ${VARODARA_TITLE} works out a personal month number, a digit
 from 1 to 9, from a birth day, a birth month and the current month and
 year, and shows what the number stands for and a reading for the month.
 Menus and links open the maker's web pages in the default browser.")
-include(cmake/Reproducible.cmake)
 include(CPack)

@@ -27,6 +27,5 @@ set(CPACK_VARODARA_PROGRAM ${VARODARA_PROGRAM})
 set(CPACK_VARODARA_APP_ID ${VARODARA_APP_ID})
 list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/windows)
 
-include(cmake/Reproducible.cmake)
 list(PREPEND CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/PackageWindowsFinish.cmake)
 include(CPack)

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The static checks over the sources as they are now; each fails on any finding.
-#   check.sh                   all four below, each run even when one before it failed
+#   check.sh                   all five below, each run even when one before it failed
 #   check.sh format            clang-format --dry-run --Werror on every .cpp and .h of the tree
 #   check.sh tidy [BUILD_DIR]  clang-tidy on every .cpp of the tree that BUILD_DIR compiles
 #                              (its compile_commands.json; build/normal when not given)
 #   check.sh cppcheck          cppcheck on src/
+#   check.sh layers            no file under src/ includes one of a higher layer, nor a window
+#                              folder's file another window folder's
 #   check.sh translations      every translations/*.ts current with the texts the sources mark,
 #                              and every text of it translated
 set -euo pipefail
@@ -35,6 +37,29 @@ case "${1:-}" in
     cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --library=qt \
       --enable=warning,performance,portability --inline-suppr \
       -I src -D__cplusplus=202002L src
+    ;;
+  layers)
+    # The layers from the bottom up, as the README's "Layers" draws them; the three window
+    # folders share a rank, and none of them may include another.
+    python3 - <<'EOF'
+import pathlib, re, sys
+ranks = {"core": 0, "platform": 1, "shell": 2, "ui": 3, "ui/main": 4, "ui/result": 4, "ui/promo": 4, "app": 5}
+found = 0
+for source in sorted(p for p in pathlib.Path("src").rglob("*") if p.suffix in (".cpp", ".h")):
+    own = str(source.parent.relative_to("src"))
+    if own not in ranks:
+        print(f"{source}: in a folder that is no layer")
+        found += 1
+        continue
+    for number, line in enumerate(source.read_text().splitlines(), 1):
+        match = re.match(r'\s*#\s*include\s*["<]([^">]+)[">]', line)
+        other = str(pathlib.PurePosixPath(match.group(1)).parent) if match else None
+        if other in ranks and other != own and ranks[other] >= ranks[own]:
+            print(f"{source}:{number}: {own} includes {match.group(1)}, of {other}")
+            found += 1
+print(f"layers: {found} includes against the layers")
+sys.exit(found > 0)
+EOF
     ;;
   translations)
     # lupdate as the build's update_translations target runs it, into copies of the files.
@@ -76,7 +101,7 @@ PY
     ;;
   "")
     status=0
-    for check in format cppcheck tidy translations; do
+    for check in format cppcheck layers tidy translations; do
       echo "== check $check"
       start=$SECONDS
       bash "$0" "$check" || status=1
@@ -85,7 +110,7 @@ PY
     exit "$status"
     ;;
   *)
-    echo "usage: $0 [format|tidy [BUILD_DIR]|cppcheck|translations]" >&2
+    echo "usage: $0 [format|tidy [BUILD_DIR]|cppcheck|layers|translations]" >&2
     exit 2
     ;;
 esac

@@ -29,17 +29,18 @@ expect() {
 }
 
 # Regular expressions on the whole output; a trailing line break is not part of it.
-usage='^Usage: varodara \[OPTION\]'$'\n''.*--help.*--version'
-expect 0 "^varodara ${VARODARA_VERSION//./\\.}$" '^$' -- --version
+name="$VARODARA_PROGRAM"
+usage="^Usage: $name \\[OPTION\\]"$'\n''.*--help.*--version'
+expect 0 "^$name ${VARODARA_VERSION//./\\.}$" '^$' -- --version
 expect 0 "$usage" '^$' -- --help
 expect 0 "$usage" '^$' -- -h
 # A launcher's field code before the option, and a display that does not exist: still answered.
-expect 0 "^varodara ${VARODARA_VERSION//./\\.}" '^$' DISPLAY=:97 -- %U --version
-expect 2 '^$' '^varodara: no display found[^'$'\n'']*$' -- --unknown file.txt
+expect 0 "^$name ${VARODARA_VERSION//./\\.}" '^$' DISPLAY=:97 -- %U --version
+expect 2 '^$' "^$name: no display found[^"$'\n'"]*\$" -- --unknown file.txt
 expect 2 '^$' 'no display found' --
 expect 0 '^Your Varodara Zevaz Adavuv is: 8'$'\n\n''.*the total: 8 \+ 5 \+ 3 \+ 1 = 17, then 1 \+ 7 = 8' '^$' -- \
   --number 1990-05-17 --month 2026-12 --explain
-expect 2 '^$' '^varodara: Please Enter Correct Date Or Month !$' -- --number 1990-04-31
+expect 2 '^$' "^$name: Please Enter Correct Date Or Month !\$" -- --number 1990-04-31
 # Under a German locale the reading is German; JSON stays the same in every language.
 expect 0 '^Ihr Varodara Zevaz Adavuv lautet: 8'$'\n\n''Ihr Varodara' '^$' LANG=de_DE.UTF-8 -- --number 1990-05-17 --month 2026-12
 expect 0 '"reading":"Efforts are required to reach the heights of success\.' '^$' -- \

@@ -24,9 +24,10 @@ files="$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')"
 for size in 16 24 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
-expected+=(/usr/bin/varodara "/usr/share/applications/$id.desktop" "/usr/share/icons/hicolor/scalable/apps/$id.svg"
-           "/usr/share/metainfo/$id.metainfo.xml" /usr/share/man/man1/varodara.1.gz
-           /usr/share/doc/varodara/copyright /usr/share/doc/varodara/changelog.gz)
+name="$VARODARA_PROGRAM"
+expected+=("/usr/bin/$name" "/usr/share/applications/$id.desktop" "/usr/share/icons/hicolor/scalable/apps/$id.svg"
+           "/usr/share/metainfo/$id.metainfo.xml" "/usr/share/man/man1/$name.1.gz"
+           "/usr/share/doc/$name/copyright" "/usr/share/doc/$name/changelog.gz")
 for path in "${expected[@]}"; do
   grep -qxF "$path" <<<"$files" || fail "the package lacks $path"
 done
@@ -47,14 +48,14 @@ for size in 16 24 32 48 64 128 256; do
 done
 
 # Hardened as Debian's own packages: relocations read-only and bound at start, stack protector.
-program="$root/usr/bin/varodara"
+program="$root/usr/bin/$name"
 elf="$(readelf -dlW --dyn-syms "$program")"
 grep -q BIND_NOW <<<"$elf" || fail "the program is not linked with -z now"
 grep -q GNU_RELRO <<<"$elf" || fail "the program is not linked with -z relro"
 grep -q __stack_chk_fail <<<"$elf" || fail "the program has no stack protector"
 
 version="$("$program" --version)"
-[ "$version" = "varodara $VARODARA_VERSION" ] || fail "--version printed '$version'"
+[ "$version" = "$name $VARODARA_VERSION" ] || fail "--version printed '$version'"
 
 # Started from the entry's Exec line (field codes dropped), the main window appears with the
 # window class the entry names, and the program ends with status 0 when asked to.
@@ -80,7 +81,7 @@ end_process "$pid"
 cmake --install "$build" --prefix "$scratch/local" >/dev/null || fail "cmake --install --prefix"
 outside="$(grep -v "^$scratch/local/" "$build/install_manifest.txt")"
 [ -z "$outside" ] || fail "installed outside the prefix: $outside"
-[ -x "$scratch/local/bin/varodara" ] && [ -f "$scratch/local/share/applications/$id.desktop" ] ||
+[ -x "$scratch/local/bin/$name" ] && [ -f "$scratch/local/share/applications/$id.desktop" ] ||
   fail "the per-user install lacks the program or its entry"
 
 [ "$failures" -eq 0 ] && echo "package: all checks passed"

@@ -35,6 +35,6 @@ end_process "$pid"
 if grep -v '^\[' "$scratch/out"; then
   echo "FAIL: the program printed the lines above"; ok=0
 fi
-[ -e "$scratch/runtime/varodara.lock" ] && { echo "FAIL: the lock was left behind"; ok=0; }
+[ -e "$scratch/runtime/$VARODARA_PROGRAM.lock" ] && { echo "FAIL: the lock was left behind"; ok=0; }
 [ "$ok" = 1 ] && echo "wayland: main window shown as $id, stayed up, silent, ended with status 0"
 exit $((1 - ok))

@@ -19,7 +19,8 @@
 namespace e2e {
 
 inline const QString kCaption = QStringLiteral("OV Varodara Zevaz Adavuv v") + QLatin1String(product::kVersion);
-inline const QString kTitle = QStringLiteral("OV Free Varodara Zevaz Adavuv");
+// The message boxes' title: the product's name, as the build names it.
+inline const QString kTitle = QString::fromLatin1(product::kTitle);
 inline const QString kMainSite = QStringLiteral("http://" VARODARA_MAIN_HOST);
 // Client widths in pixels: frmMain is 6405 twips wide, frmPersonalMonth 6375, frmExitScreen 11115.
 constexpr int kMainWidth = 427;

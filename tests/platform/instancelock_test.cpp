@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "platform/qtinstancelock.h"
+#include "product.h"
 #include "testhelpers.h"
 
 const QString kName = QStringLiteral("varodara");
@@ -61,7 +62,9 @@ TEST(InstanceLock, folderDefaultsToRuntimeElseCacheAndAnUnusableOneLetsTheProgra
         const auto env = scopedEnv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir));
         platform::QtInstanceLock lock;
         ASSERT_TRUE(lock.tryLock());
-        const QString folder = runtimeDir.isEmpty() ? cache.filePath(QStringLiteral("varodara")) : runtimeDir;
+        // Without a runtime folder: the folder named after the program under the cache.
+        const QString folder =
+            runtimeDir.isEmpty() ? cache.filePath(QString::fromLatin1(product::kProgram)) : runtimeDir;
         EXPECT_TRUE(QFileInfo::exists(folder + QLatin1Char('/') + file)) << folder.toStdString();
     }
     // Without a usable folder it cannot tell whether another copy runs, and starts as if alone.
