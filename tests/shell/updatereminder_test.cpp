@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
+#include "product.h"
 #include "shell/modhelp.h"
 #include "shell/settingencoding.h"
 
@@ -60,7 +61,7 @@ TEST(UpdateReminder, AsksOnceWhenTheStoredDateIsMoreThanFourteenDaysAway)
                                                "Do you want to check for an update?"));
             EXPECT_EQ(box.icon, platform::MessageIcon::Information);
             EXPECT_EQ(box.buttons, platform::MessageButtons::YesNo);
-            EXPECT_EQ(box.title, QStringLiteral("OV Free Varodara Zevaz Adavuv"));
+            EXPECT_EQ(box.title, QString::fromLatin1(product::kTitle));
         }
         const QString download =
             "http://www.orvanesoftwares.com/ov-free-varodara-zevaz-adavuv/download-ov-free-varodara-zevaz-adavuv.html";
