@@ -99,7 +99,10 @@ public:
         }
     }
     qint64 pid() const { return m_process.processId(); }
-    bool running() const { return m_process.state() == QProcess::Running; }
+    // Asked of the process itself: QProcess hears that its child started or ended only in an
+    // event loop or a wait, and a caller whose first look already found the windows has run
+    // neither (QTest::qWaitFor spins no loop when the condition holds at once).
+    bool running() { return m_process.waitForStarted(kWaitMs) && !m_process.waitForFinished(0); }
     bool waitForEnd() { return m_process.waitForFinished(kWaitMs); }
     int exitCode() const { return m_process.exitCode(); }
 
