@@ -8,7 +8,7 @@ VARODARA_PACKAGES=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-wayland
   # translations: lupdate and lrelease with their CMake package, Qt's own translations, and a
   # Devanagari font for the Hindi texts
-  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-lohit-deva
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-lohit-deva fonts-lohit-beng-bengali fonts-lohit-taml
   libgtest-dev
   fonts-dejavu-core
   xvfb xauth xdotool xclip xdg-utils dbus faketime
