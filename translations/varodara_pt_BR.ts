@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>This is the month of creativity. Maintain optimism and free your mind. You can start anything new this month. Explore the artistic side of yourself. Invitations, friends and social activities are in the air.</source>
-        <translation>Este é o mês da criatividade. Mantenha o otimismo e liberte a mente. Você pode começar algo novo neste mês. Explore o seu lado artístico. Convites, amigos e atividades sociais estão no horizonte.</translation>
+        <translation>Este é o mês da criatividade. Mantenha o otimismo e liberte a mente. Neste mês, você pode começar o que quiser. Explore o seu lado artístico. Convites, amigos e atividades sociais estão no horizonte.</translation>
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
