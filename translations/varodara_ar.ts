@@ -5,7 +5,7 @@
     <name>Messages</name>
     <message>
         <source>Please Enter Your First Name</source>
-        <translation>يُرجى إدخال اسمك الأول.</translation>
+        <translation>يُرجى إدخال اسمك الشخصي.</translation>
     </message>
     <message>
         <source>Please Enter Your Last Name</source>
@@ -446,11 +446,11 @@
     </message>
     <message>
         <source>First Name</source>
-        <translation>الاسم الأول</translation>
+        <translation>الاسم الشخصي</translation>
     </message>
     <message>
         <source>Middle Name</source>
-        <translation>الاسم الأوسط</translation>
+        <translation>الاسم الثاني</translation>
     </message>
     <message>
         <source>Last Name</source>

@@ -381,12 +381,12 @@
     </message>
     <message>
         <source> Click here for more details.</source>
-        <translation> برای جزئیات بیشتر اینجا کلیک کنید.</translation>
+        <translation> برای جزئیات بیشتر کلیک کنید.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the address of the maker&apos;s main site.</extracomment>
-        <translation>برای رفتن به %1 کلیک کنید</translation>
+        <translation>بازدید از %1</translation>
     </message>
 </context>
 <context>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Download Orvane Softwares</source>
-        <translation>دانلود نرم‌افزارهای Orvane Softwares</translation>
+        <translation>دانلود محصولات Orvane Softwares</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
