@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>ضع علامة موقعك التجارية على هذا البرنامج. زِد ولاء زوار موقعك وعددهم. ضع اسم موقعك ورابطه هنا. راجع «مساعدة» للتفاصيل. انقر هنا لمعرفة المزيد عن العلامة المشتركة.</translation>
+        <translation>أضف علامة موقعك التجارية إلى هذا البرنامج. زِد ولاء زوار موقعك وعددهم. ضع اسم موقعك ورابطه هنا. راجع «مساعدة» للتفاصيل. انقر هنا لمعرفة المزيد عن العلامة المشتركة.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>

@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>You will make new friends. You will achieve some most awaited success. Take care about small things in life. Conflicts may arise, and if you do, attempt to ease them by cooperating with those involved. You will have peace and harmony.</source>
-        <translation>دوستان تازه‌ای پیدا خواهید کرد و به موفقیتی خواهید رسید که مدت‌ها در انتظارش بوده‌اید. به چیزهای کوچک زندگی توجه کنید. ممکن است اختلاف‌هایی پیش بیاید؛ در این صورت بکوشید با همکاری افراد درگیر، آن‌ها را آرام کنید. آرامش و هماهنگی در انتظار شماست.</translation>
+        <translation>دوستان تازه‌ای پیدا خواهید کرد و به موفقیتی خواهید رسید که مدت‌ها در انتظارش بوده‌اید. به چیزهای کوچک زندگی توجه کنید. ممکن است اختلاف‌هایی پیش بیاید؛ در این صورت بکوشید با همکاری افراد درگیر، آن‌ها را برطرف کنید. آرامش و هماهنگی در انتظار شماست.</translation>
     </message>
     <message>
         <source>This is the month of creativity. Maintain optimism and free your mind. You can start anything new this month. Explore the artistic side of yourself. Invitations, friends and social activities are in the air.</source>
@@ -216,11 +216,11 @@
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
-        <translation>به امور حقوقی، ملکی و مالی توجه کنید. کارهایتان را سامان دهید و به آن پایبند بمانید. در هر کاری که انجام می‌دهید محتاط، صبور و منظم باشید. از این رو برنامه‌ریزی در این ماه بسیار مهم است.</translation>
+        <translation>به امور حقوقی، ملکی و مالی توجه کنید. کارهایتان را سامان دهید و به برنامه‌تان پایبند بمانید. در هر کاری که انجام می‌دهید محتاط، صبور و منظم باشید. از این رو برنامه‌ریزی در این ماه بسیار مهم است.</translation>
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
-        <translation>مشکلات قدیمی را پشت سر بگذارید و با ذهنی تازه به زندگی نگاه کنید. می‌توانید چیزهای قدیمی را به شیوه‌ای نو ببینید. برای کارهای کنونی خود سخت بکوشید. می‌توانید ایده‌ها و کسب‌وکارتان را پیش ببرید. این دوره برای یادگیری از آن هم مهم‌تر است. کارهای زیادی را به عهده نگیرید.</translation>
+        <translation>مشکلات قدیمی را پشت سر بگذارید و با ذهنی تازه به زندگی نگاه کنید. می‌توانید چیزهای قدیمی را به شیوه‌ای نو ببینید. برای کارهای کنونی خود سخت بکوشید. می‌توانید ایده‌ها و کسب‌وکارتان را پیش ببرید. و مهم‌تر از همه، اکنون زمان مناسبی برای یادگیری است. کارهای زیادی را به عهده نگیرید.</translation>
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Don&apos;t try to stop anything, which is out of your reach, just like a storm that&apos;s unstoppable. Work on social activities if you can. This is a good time to have a broad outlook as possible on things, to put personal goals, achievements or needs to one side as much as you can.</source>
-        <translation>نکوشید چیزی را که از دسترس شما بیرون است متوقف کنید؛ همان‌گونه که جلوی طوفان را نمی‌توان گرفت. اگر می‌توانید، به فعالیت‌های اجتماعی بپردازید. اکنون زمان خوبی است تا با دیدی هرچه گسترده‌تر به امور بنگرید و اهداف، دستاوردها یا نیازهای شخصی خود را تا جای ممکن کنار بگذارید.</translation>
+        <translation>سعی نکنید چیزی را که از دسترس شما بیرون است متوقف کنید؛ همان‌گونه که جلوی طوفان را نمی‌توان گرفت. اگر می‌توانید، به فعالیت‌های اجتماعی بپردازید. اکنون زمان خوبی است تا با دیدی هرچه گسترده‌تر به امور بنگرید و اهداف، دستاوردها یا نیازهای شخصی خود را تا جای ممکن کنار بگذارید.</translation>
     </message>
     <message>
         <source>Your Varodara Zevaz Adavuv is: </source>
@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
-        <translation>سایت %1 انجمن گفت‌وگوی آنلاین و رایگانی دربارهٔ همهٔ موضوعات رازورزانه است. برای کمک به توسعه و نگهداری این نرم‌افزار، لطفاً مرتب به آن سر بزنید.</translation>
+        <translation>سایت %1 انجمن گفت‌وگوی آنلاین و رایگانی دربارهٔ همهٔ مباحث علوم باطنی است. برای کمک به توسعه و نگهداری این نرم‌افزار، لطفاً مرتب به آن سر بزنید.</translation>
     </message>
     <message>
         <source>%1 needs your help. All you need to do is visit it regularly and take part in the various discussions and activities, to help us maintain and develop more Orvane Softwares.</source>
