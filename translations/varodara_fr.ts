@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Veuillez indiquer un jour ou un mois valide !</translation>
+        <translation>Veuillez indiquer un jour ou un mois valide&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Veuillez indiquer un jour ou un mois valide !</translation>
+        <translation>Veuillez indiquer un jour ou un mois valide&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Une mise à jour de ce logiciel est peut-être disponible.<byte value="xd"/>Voulez-vous rechercher une mise à jour ?</translation>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible.<byte value="xd"/>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -204,11 +204,11 @@
     <name>Readings</name>
     <message>
         <source>This is a time for new beginnings. Explore creative ideas. Maintain your individuality. The projects and assignments started during this time are the seeds being planted for later growth. You need to be aware of what you are planting.</source>
-        <translation>C’est le temps des nouveaux départs. Explorez des idées créatives et préservez votre individualité. Les projets et les tâches que vous entreprenez en ce moment sont les graines d’une croissance future. Veillez donc à ce que vous semez.</translation>
+        <translation>C’est le moment des nouveaux départs. Explorez des idées créatives et préservez votre individualité. Les projets et les tâches que vous entreprenez en ce moment sont les graines d’une croissance future. Veillez donc à ce que vous semez.</translation>
     </message>
     <message>
         <source>You will make new friends. You will achieve some most awaited success. Take care about small things in life. Conflicts may arise, and if you do, attempt to ease them by cooperating with those involved. You will have peace and harmony.</source>
-        <translation>Vous vous ferez de nouveaux amis et connaîtrez un succès longtemps attendu. Prenez soin des petites choses de la vie. Des conflits peuvent survenir ; si c’est le cas, essayez de les apaiser en coopérant avec les personnes concernées. La paix et l’harmonie seront au rendez-vous.</translation>
+        <translation>Vous vous ferez de nouveaux amis et connaîtrez un succès longtemps attendu. Prenez soin des petites choses de la vie. Des conflits peuvent survenir&#xa0;; si c’est le cas, essayez de les apaiser en coopérant avec les personnes concernées. La paix et l’harmonie seront au rendez-vous.</translation>
     </message>
     <message>
         <source>This is the month of creativity. Maintain optimism and free your mind. You can start anything new this month. Explore the artistic side of yourself. Invitations, friends and social activities are in the air.</source>
@@ -216,11 +216,11 @@
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
-        <translation>Soyez attentif aux questions juridiques, immobilières et financières. Organisez votre travail et tenez-vous-y. Faites preuve de prudence, de patience et de méthode dans tout ce que vous entreprenez. Ce mois-ci, la planification est donc essentielle.</translation>
+        <translation>Accordez toute votre attention aux questions juridiques, immobilières et financières. Organisez votre travail et tenez-vous-y. Faites preuve de prudence, de patience et de méthode dans tout ce que vous entreprenez. Ce mois-ci, la planification est donc essentielle.</translation>
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
-        <translation>Laissez derrière vous les vieux problèmes et regardez la vie d’un œil neuf. Vous pouvez porter un regard nouveau sur les choses familières. Travaillez avec ardeur à vos tâches actuelles. Vous pouvez faire valoir vos idées et développer vos affaires. C’est surtout un moment important pour apprendre. Ne vous chargez pas de trop de tâches.</translation>
+        <translation>Laissez derrière vous les vieux problèmes et regardez la vie d’un œil neuf. Vous pouvez porter un regard nouveau sur les choses familières. Travaillez avec ardeur à vos tâches actuelles. Vous pouvez faire valoir vos idées et développer vos affaires. C’est surtout un moment important pour apprendre. Ne vous dispersez pas dans trop de tâches.</translation>
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Listen to your heart, the inner soul. Look over your plans and ideas, and examine at them closely, yet non-critically. People may misunderstand, but you need to maintain peace to sort it out with them.</source>
-        <translation>Écoutez votre cœur, votre voix intérieure. Passez en revue vos projets et vos idées, et examinez-les attentivement, mais sans esprit critique. Les autres peuvent mal vous comprendre : gardez alors votre calme pour régler le malentendu avec eux.</translation>
+        <translation>Écoutez votre cœur, votre voix intérieure. Passez en revue vos projets et vos idées, et examinez-les attentivement, mais sans esprit critique. Les autres peuvent mal vous comprendre&#xa0;: gardez alors votre calme pour régler le malentendu avec eux.</translation>
     </message>
     <message>
         <source>Efforts are required to reach the heights of success. Maintain calm and work on it. Since 8 is the number of material power, sometimes our efforts have to be repeated a number of times if you are to gain the success.</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Your Varodara Zevaz Adavuv is: </source>
-        <translation>Votre Varodara Zevaz Adavuv est : </translation>
+        <translation>Votre Varodara Zevaz Adavuv est&#xa0;: </translation>
     </message>
     <message>
         <source>The Varodara Zevaz Adavuv describes what your lessons are during the course of the month, the trends and particular influences that are affecting you personally.</source>
@@ -317,7 +317,7 @@
     <name>ui::Promotions</name>
     <message>
         <source>Share your readings in our free online forum. Visit us at %1</source>
-        <translation>Partagez vos interprétations sur notre forum en ligne gratuit : %1</translation>
+        <translation>Partagez vos interprétations sur notre forum en ligne gratuit&#xa0;: %1</translation>
     </message>
     <message>
         <source>Forum</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>Mettez votre marque sur ce logiciel pour votre site. Fidélisez vos visiteurs et augmentez votre trafic. Le nom et le lien de votre site ici. Détails dans « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Mettez votre marque sur ce logiciel pour votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom et le lien de votre site. Détails dans «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Activité à domicile : créez votre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement à la marque de votre site. Cliquez ici pour en savoir plus.</translation>
+        <translation>Activité à domicile&#xa0;: créez votre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement à la marque de votre site. Cliquez ici pour en savoir plus.</translation>
     </message>
 </context>
 <context>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Activité à domicile : créez votre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement à la marque de votre site.</translation>
+        <translation>Activité à domicile&#xa0;: créez votre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement à la marque de votre site.</translation>
     </message>
     <message>
         <source> Click here for more details.</source>
@@ -394,7 +394,7 @@
     <message>
         <source>Orvane Softwares, such as this can be created and maintained only with your support. The best way to support our forum is to visit %1 regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Each line: %1 is the maker&apos;s main site. The box holds about 75 characters a line, on four lines.</extracomment>
-        <translation>Les Orvane Softwares comme celui-ci n’existent que grâce à votre soutien. La meilleure façon de soutenir notre forum est de visiter régulièrement %1 et de participer aux discussions et aux autres activités du forum.</translation>
+        <translation>Les logiciels Orvane Softwares comme celui-ci n’existent que grâce à votre soutien. La meilleure façon de soutenir notre forum est de visiter régulièrement %1 et de participer aux discussions et aux autres activités.</translation>
     </message>
     <message>
         <source>Visit %1 regularly. Support us by taking part in the discussions and other activities there. We cannot support and maintain these programs without you regularly visiting our site.</source>
@@ -431,7 +431,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Si ce logiciel vous a plu, nos autres Orvane Softwares vous intéresseront sûrement. Parti d’un seul logiciel, nous sommes devenus la plus grande ressource d’orvane softwares au monde. Astrologie, voyance, tarot, numérologie ou occultisme : nous avons des programmes dans tous les domaines, ce qui offre à nos utilisateurs un large choix selon leurs centres d’intérêt.%1Tous les programmes de la suite Orvane Softwares sont simples et faciles à utiliser. Ils sont à la fois amusants et très instructifs. Essayez-les dès aujourd’hui et partagez votre expérience avec vos amis et votre famille. </translation>
+        <translation>Si ce logiciel vous a plu, nos autres Orvane Softwares vous intéresseront sûrement. Partis d’un seul logiciel, nous sommes devenus la plus grande ressource d’orvane softwares au monde. Astrologie, voyance, tarot, numérologie ou occultisme&#xa0;: nous avons des programmes dans tous les domaines, ce qui offre à nos utilisateurs un large choix selon leurs centres d’intérêt.%1Tous les programmes de la suite Orvane Softwares sont simples et faciles à utiliser. Ils sont à la fois amusants et très instructifs. Essayez-les dès aujourd’hui et partagez votre expérience avec vos amis et votre famille. </translation>
     </message>
     <message>
         <source>Click Here To Visit Orvane Softwares</source>
@@ -442,7 +442,7 @@
     <name>ui::frmMain</name>
     <message>
         <source>Please Fill In The Below Details:</source>
-        <translation>Veuillez remplir les champs ci-dessous :</translation>
+        <translation>Veuillez remplir les champs ci-dessous&#xa0;:</translation>
     </message>
     <message>
         <source>First Name</source>

@@ -204,7 +204,7 @@
     <name>Readings</name>
     <message>
         <source>This is a time for new beginnings. Explore creative ideas. Maintain your individuality. The projects and assignments started during this time are the seeds being planted for later growth. You need to be aware of what you are planting.</source>
-        <translation>È un periodo di nuovi inizi. Esplori idee creative e mantenga la sua individualità. I progetti e gli incarichi avviati in questo periodo sono i semi che getta per la crescita futura. Sia consapevole di ciò che sta seminando.</translation>
+        <translation>È un periodo di nuovi inizi. Esplori idee creative e mantenga la sua individualità. I progetti e gli incarichi avviati in questo periodo sono i semi della crescita futura. Sia consapevole di ciò che semina.</translation>
     </message>
     <message>
         <source>You will make new friends. You will achieve some most awaited success. Take care about small things in life. Conflicts may arise, and if you do, attempt to ease them by cooperating with those involved. You will have peace and harmony.</source>
@@ -212,11 +212,11 @@
     </message>
     <message>
         <source>This is the month of creativity. Maintain optimism and free your mind. You can start anything new this month. Explore the artistic side of yourself. Invitations, friends and social activities are in the air.</source>
-        <translation>Questo è il mese della creatività. Resti ottimista e liberi la mente. Questo mese può iniziare qualsiasi cosa nuova. Esplori il suo lato artistico. Inviti, amici e vita sociale sono nell’aria.</translation>
+        <translation>Questo è il mese della creatività. Resti ottimista e liberi la mente. In questo mese può intraprendere qualsiasi novità. Esplori il suo lato artistico. Inviti, amici e vita sociale sono nell’aria.</translation>
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
-        <translation>Presti attenzione alle questioni legali, immobiliari e finanziarie. Organizzi il suo lavoro e si attenga al programma. Agisca con prudenza, pazienza e metodo in tutto ciò che fa. Per questo, pianificare è molto importante questo mese.</translation>
+        <translation>Presti attenzione alle questioni legali, immobiliari e finanziarie. Organizzi il suo lavoro e si attenga al programma. Agisca con prudenza, pazienza e metodo in tutto ciò che fa. Pianificare, quindi, è molto importante in questo mese.</translation>
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
@@ -317,7 +317,7 @@
     <name>ui::Promotions</name>
     <message>
         <source>Share your readings in our free online forum. Visit us at %1</source>
-        <translation>Condivida le sue interpretazioni nel nostro forum online gratuito. Ci visiti su %1</translation>
+        <translation>Condivida le sue interpretazioni nel nostro forum online gratuito. Venga a trovarci su %1</translation>
     </message>
     <message>
         <source>Forum</source>
@@ -394,7 +394,7 @@
     <message>
         <source>Orvane Softwares, such as this can be created and maintained only with your support. The best way to support our forum is to visit %1 regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Each line: %1 is the maker&apos;s main site. The box holds about 75 characters a line, on four lines.</extracomment>
-        <translation>Gli Orvane Softwares come questo esistono solo grazie al suo sostegno. Il modo migliore per sostenere il nostro forum è visitare regolarmente %1 e partecipare alle discussioni e alle altre attività.</translation>
+        <translation>I programmi Orvane Softwares come questo esistono solo grazie al suo sostegno. Per sostenere il nostro forum, il modo migliore è visitare spesso %1 e partecipare alle discussioni e alle attività.</translation>
     </message>
     <message>
         <source>Visit %1 regularly. Support us by taking part in the discussions and other activities there. We cannot support and maintain these programs without you regularly visiting our site.</source>

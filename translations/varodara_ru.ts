@@ -394,7 +394,7 @@
     <message>
         <source>Orvane Softwares, such as this can be created and maintained only with your support. The best way to support our forum is to visit %1 regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Each line: %1 is the maker&apos;s main site. The box holds about 75 characters a line, on four lines.</extracomment>
-        <translation>Такие программы Orvane Softwares, как эта, живут только благодаря вашей поддержке. Лучше всего поддержать наш форум, регулярно заходя на %1 и участвуя в его обсуждениях и жизни.</translation>
+        <translation>Такие программы Orvane Softwares, как эта, живут только благодаря вашей поддержке. Лучше всего поддержать наш форум можно, регулярно заходя на %1 и участвуя в обсуждениях.</translation>
     </message>
     <message>
         <source>Visit %1 regularly. Support us by taking part in the discussions and other activities there. We cannot support and maintain these programs without you regularly visiting our site.</source>
