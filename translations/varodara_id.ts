@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
-        <translation>Tinggalkan masalah lama dan pandanglah hidup dengan pikiran yang segar. Anda dapat melihat hal-hal lama dengan cara baru. Bekerjalah keras untuk tugas-tugas saat ini. Anda dapat mempromosikan ide dan usaha Anda. Terlebih lagi, inilah waktu yang penting untuk belajar. Jangan mengambil terlalu banyak tugas.</translation>
+        <translation>Tinggalkan masalah lama dan pandanglah hidup dengan pikiran yang segar. Anda dapat melihat hal-hal lama dengan cara baru. Bekerjalah keras untuk tugas-tugas saat ini. Anda dapat mempromosikan ide dan usaha Anda. Terlebih lagi, ini waktu yang sangat penting untuk belajar. Jangan mengambil terlalu banyak tugas.</translation>
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Listen to your heart, the inner soul. Look over your plans and ideas, and examine at them closely, yet non-critically. People may misunderstand, but you need to maintain peace to sort it out with them.</source>
-        <translation>Dengarkan hati Anda, suara jiwa terdalam. Tinjau kembali rencana dan ide Anda, lalu periksa dengan saksama, tetapi tanpa sikap menghakimi. Orang lain mungkin salah paham, tetapi Anda perlu menjaga kedamaian agar dapat menyelesaikannya bersama mereka.</translation>
+        <translation>Dengarkan hati Anda, suara jiwa Anda yang terdalam. Tinjau kembali rencana dan ide Anda, lalu periksa dengan saksama, tetapi tanpa sikap menghakimi. Orang lain mungkin salah paham, tetapi Anda perlu menjaga kedamaian agar dapat menyelesaikannya bersama mereka.</translation>
     </message>
     <message>
         <source>Efforts are required to reach the heights of success. Maintain calm and work on it. Since 8 is the number of material power, sometimes our efforts have to be repeated a number of times if you are to gain the success.</source>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Peluang Bisnis Rumahan. Mulai bisnis Internet sendiri dan hasilkan uang secara online. Dapatkan program ini dengan merek situs web Anda sepenuhnya.</translation>
+        <translation>Peluang Bisnis Rumahan. Mulai bisnis Internet sendiri dan hasilkan uang online. Dapatkan program ini sepenuhnya dengan merek situs Anda.</translation>
     </message>
     <message>
         <source> Click here for more details.</source>

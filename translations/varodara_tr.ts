@@ -204,7 +204,7 @@
     <name>Readings</name>
     <message>
         <source>This is a time for new beginnings. Explore creative ideas. Maintain your individuality. The projects and assignments started during this time are the seeds being planted for later growth. You need to be aware of what you are planting.</source>
-        <translation>Yeni başlangıçların zamanı. Yaratıcı fikirlerin peşinden gidin. Kendi kişiliğinizi koruyun. Bu dönemde başladığınız projeler ve görevler, ileride büyüyecek olanın tohumlarıdır. Ne ektiğinizin farkında olun.</translation>
+        <translation>Bu dönem yeni başlangıçların zamanı. Yaratıcı fikirlerin peşinden gidin. Kendi kişiliğinizi koruyun. Bu dönemde başladığınız projeler ve görevler, ileride büyüyecek olanın tohumlarıdır. Ne ektiğinizin farkında olun.</translation>
     </message>
     <message>
         <source>You will make new friends. You will achieve some most awaited success. Take care about small things in life. Conflicts may arise, and if you do, attempt to ease them by cooperating with those involved. You will have peace and harmony.</source>
@@ -212,15 +212,15 @@
     </message>
     <message>
         <source>This is the month of creativity. Maintain optimism and free your mind. You can start anything new this month. Explore the artistic side of yourself. Invitations, friends and social activities are in the air.</source>
-        <translation>Bu ay yaratıcılık ayı. İyimserliğinizi koruyun ve zihninizi özgür bırakın. Bu ay yeni bir şeye başlayabilirsiniz. Sanatçı yönünüzü keşfedin. Davetler, dostlar ve sosyal etkinlikler sizi bekliyor.</translation>
+        <translation>Yaratıcılık ayındasınız. İyimserliğinizi koruyun ve zihninizi özgür bırakın. Bu ay her türlü yeni işe başlayabilirsiniz. Sanatçı yönünüzü keşfedin. Davetler, dostlar ve sosyal etkinlikler sizi bekliyor.</translation>
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
-        <translation>Hukuki, mülkle ilgili ve mali konulara dikkat edin. İşlerinizi düzene koyun ve bu düzene bağlı kalın. Yaptığınız her şeyde dikkatli, sabırlı ve yöntemli olun. Bu yüzden bu ay planlama çok önemli.</translation>
+        <translation>Hukuki, mülkle ilgili ve mali konulara dikkat edin. İşlerinizi düzene koyun ve bu düzene bağlı kalın. Yaptığınız her şeyde dikkatli, sabırlı ve yöntemli olun. Bu nedenle bu ay planlama çok önemli.</translation>
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
-        <translation>Eski sorunları geride bırakın ve hayata taze bir gözle bakın. Eski şeylere yeni açılardan bakabilirsiniz. Şu anki işleriniz üzerinde sıkı çalışın. Fikirlerinizi ve işinizi tanıtabilirsiniz. Bu dönem öğrenmek için ise daha da önemli. Aynı anda çok fazla iş üstlenmeyin.</translation>
+        <translation>Eski sorunları geride bırakın ve hayata taze bir gözle bakın. Eski şeylere yeni açılardan bakabilirsiniz. Şu anki işleriniz üzerinde sıkı çalışın. Fikirlerinizi ve işinizi tanıtabilirsiniz. Üstelik bu, öğrenmek için çok önemli bir dönem. Aynı anda çok fazla iş üstlenmeyin.</translation>
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
@@ -431,7 +431,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Bu yazılımı beğendiyseniz diğer Orvane Softwares programlarımız da mutlaka ilginizi çekecektir. Tek bir yazılımla yola çıktık; bugün dünyanın en büyük orvane softwares kaynağı haline geldik. Astroloji, medyumluk, tarot, numeroloji ya da okültizm; her alanda programlarımız var ve kullanıcılarımıza ilgi alanlarına göre geniş bir seçenek sunuyoruz.%1Orvane Softwares paketindeki tüm programlar basit ve kullanımı kolaydır. Hem eğlencelidir hem de çok şey öğretir. Bugün deneyin ve deneyiminizi dostlarınız ve ailenizle paylaşın. </translation>
+        <translation>Bu yazılımı beğendiyseniz diğer Orvane Softwares programlarımız da mutlaka ilginizi çekecektir. Tek bir yazılımla yola çıktık; bugün dünyanın en büyük orvane softwares kaynağı haline geldik. Astroloji, medyumluk, tarot, numeroloji ya da okültizm; her alanda programlarımız var ve kullanıcılarımıza ilgi alanlarına göre geniş bir seçenek sunuyoruz.%1Orvane Softwares paketindeki tüm programlar basit ve kullanımı kolaydır. Hem eğlencelidir hem de çok şey öğretir. Hemen bugün deneyin, izlenimlerinizi dostlarınız ve ailenizle paylaşın. </translation>
     </message>
     <message>
         <source>Click Here To Visit Orvane Softwares</source>

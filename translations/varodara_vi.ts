@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Application is already running</source>
-        <translation>Chương trình đã đang chạy.</translation>
+        <translation>Chương trình này hiện đang chạy.</translation>
     </message>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
-        <translation>Hãy chú ý đến các vấn đề pháp lý, tài sản và tài chính. Hãy sắp xếp công việc và kiên trì thực hiện. Hãy thận trọng, kiên nhẫn và có phương pháp trong mọi việc bạn làm. Vì vậy, lập kế hoạch là điều rất quan trọng trong tháng này.</translation>
+        <translation>Hãy chú ý đến các vấn đề pháp lý, tài sản và tài chính. Sắp xếp công việc và kiên trì thực hiện. Hãy thận trọng, kiên nhẫn và có phương pháp trong mọi việc bạn làm. Vì vậy, lập kế hoạch là điều rất quan trọng trong tháng này.</translation>
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
-        <translation>Tháng này đòi hỏi tinh thần sẵn lòng. Đây là thời điểm tốt để nghĩ về tổ ấm của chính bạn. Hãy dành thật nhiều yêu thương cho gia đình. Hãy quan tâm đến sức khỏe của bản thân và gia đình.</translation>
+        <translation>Tháng này đòi hỏi ở bạn tinh thần sẵn sàng và thiện chí. Đây là thời điểm tốt để nghĩ về tổ ấm của chính bạn. Hãy dành thật nhiều yêu thương cho gia đình. Hãy quan tâm đến sức khỏe của bản thân và gia đình.</translation>
     </message>
     <message>
         <source>Listen to your heart, the inner soul. Look over your plans and ideas, and examine at them closely, yet non-critically. People may misunderstand, but you need to maintain peace to sort it out with them.</source>
