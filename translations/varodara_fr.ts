@@ -208,11 +208,11 @@
     </message>
     <message>
         <source>You will make new friends. You will achieve some most awaited success. Take care about small things in life. Conflicts may arise, and if you do, attempt to ease them by cooperating with those involved. You will have peace and harmony.</source>
-        <translation>Vous vous ferez de nouveaux amis et connaîtrez un succès longtemps attendu. Prenez soin des petites choses de la vie. Des conflits peuvent survenir&#xa0;; si c’est le cas, essayez de les apaiser en coopérant avec les personnes concernées. La paix et l’harmonie seront au rendez-vous.</translation>
+        <translation>Vous vous ferez de nouveaux amis et connaîtrez un succès longtemps attendu. Prêtez attention aux petites choses de la vie. Des conflits peuvent survenir&#xa0;; si c’est le cas, essayez de les apaiser en coopérant avec les personnes concernées. La paix et l’harmonie seront au rendez-vous.</translation>
     </message>
     <message>
         <source>This is the month of creativity. Maintain optimism and free your mind. You can start anything new this month. Explore the artistic side of yourself. Invitations, friends and social activities are in the air.</source>
-        <translation>C’est le mois de la créativité. Restez optimiste et libérez votre esprit. Ce mois-ci, vous pouvez vous lancer dans tout nouveau projet. Explorez votre côté artistique. Invitations, amis et sorties sont dans l’air.</translation>
+        <translation>C’est le mois de la créativité. Restez optimiste et libérez votre esprit. Ce mois-ci, vous pouvez vous lancer dans tout nouveau projet. Explorez votre côté artistique. Invitations, retrouvailles entre amis et sorties s’annoncent.</translation>
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
-        <translation>Ce mois-ci fait appel à votre bonne volonté. C’est le bon moment pour penser à votre propre foyer. Donnez beaucoup d’amour à votre famille. Prenez soin de votre santé et de celle de vos proches.</translation>
+        <translation>Ce mois fait appel à votre bonne volonté. C’est le bon moment pour penser à votre propre foyer. Donnez beaucoup d’amour à votre famille. Prenez soin de votre santé et de celle de vos proches.</translation>
     </message>
     <message>
         <source>Listen to your heart, the inner soul. Look over your plans and ideas, and examine at them closely, yet non-critically. People may misunderstand, but you need to maintain peace to sort it out with them.</source>

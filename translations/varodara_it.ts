@@ -208,11 +208,11 @@
     </message>
     <message>
         <source>You will make new friends. You will achieve some most awaited success. Take care about small things in life. Conflicts may arise, and if you do, attempt to ease them by cooperating with those involved. You will have peace and harmony.</source>
-        <translation>Farà nuove amicizie e otterrà un successo a lungo atteso. Presti attenzione alle piccole cose della vita. Potrebbero nascere dei conflitti: in tal caso, cerchi di attenuarli collaborando con le persone coinvolte. Avrà pace e armonia.</translation>
+        <translation>Farà nuove amicizie e otterrà un successo a lungo atteso. Presti attenzione alle piccole cose della vita. Potrebbero nascere dei conflitti: in tal caso, cerchi di attenuarli collaborando con le persone coinvolte. Troverà pace e armonia.</translation>
     </message>
     <message>
         <source>This is the month of creativity. Maintain optimism and free your mind. You can start anything new this month. Explore the artistic side of yourself. Invitations, friends and social activities are in the air.</source>
-        <translation>Questo è il mese della creatività. Resti ottimista e liberi la mente. In questo mese può intraprendere qualsiasi novità. Esplori il suo lato artistico. Inviti, amici e vita sociale sono nell’aria.</translation>
+        <translation>Questo è il mese della creatività. Resti ottimista e liberi la mente. In questo mese può intraprendere qualunque nuova iniziativa. Esplori il suo lato artistico. All’orizzonte ci sono inviti, amici e vita sociale.</translation>
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
-        <translation>Si lasci alle spalle i vecchi problemi e guardi la vita con occhi nuovi. Può vedere le cose di sempre da una prospettiva nuova. Si impegni a fondo nei compiti attuali. Può promuovere le sue idee e la sua attività. È soprattutto un momento importante per imparare. Non si assuma troppi impegni.</translation>
+        <translation>Si lasci alle spalle i vecchi problemi e guardi la vita con occhi nuovi. Può vedere le cose di sempre da una prospettiva nuova. Lavori sodo ai compiti attuali. Può promuovere le sue idee e la sua attività. È soprattutto un momento importante per imparare. Non si assuma troppi impegni.</translation>
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Don&apos;t try to stop anything, which is out of your reach, just like a storm that&apos;s unstoppable. Work on social activities if you can. This is a good time to have a broad outlook as possible on things, to put personal goals, achievements or needs to one side as much as you can.</source>
-        <translation>Non cerchi di fermare ciò che è fuori dalla sua portata, così come nessuno può fermare una tempesta. Se può, si dedichi ad attività sociali. È un buon momento per guardare le cose con la visione più ampia possibile e mettere da parte, per quanto può, obiettivi, risultati o bisogni personali.</translation>
+        <translation>Non cerchi di fermare ciò che è fuori dalla sua portata, così come nessuno può fermare una tempesta. Se può, si dedichi ad attività sociali. È un buon momento per avere una visione delle cose il più ampia possibile e mettere da parte, per quanto può, obiettivi, risultati o bisogni personali.</translation>
     </message>
     <message>
         <source>Your Varodara Zevaz Adavuv is: </source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>Personalizzi questo software con il marchio del suo sito. Aumenti la fedeltà e il traffico del suo sito. Qui il nome e il link del suo sito. Dettagli nella “Guida”. Clicchi qui per saperne di più sul co-branding.</translation>
+        <translation>Personalizzi questo software con il marchio del suo sito. Fidelizzi i visitatori e aumenti il traffico. Qui il nome e il link del suo sito. Dettagli nella “Guida”. Clicchi qui per saperne di più sul co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -431,7 +431,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Se questo software le è piaciuto, le interesseranno sicuramente anche gli altri Orvane Softwares. Partiti da un unico software, siamo diventati la più grande raccolta al mondo di orvane softwares. Astrologia, paranormale, tarocchi, numerologia o occulto: abbiamo programmi in ogni campo e offriamo così ai nostri utenti un’ampia scelta secondo i loro interessi.%1Tutti i programmi della suite Orvane Softwares sono semplici e facili da usare. Non solo sono divertenti, ma anche molto istruttivi. Li provi oggi stesso e condivida la sua esperienza con amici e familiari. </translation>
+        <translation>Se questo software le è piaciuto, le interesseranno sicuramente anche gli altri Orvane Softwares. Partiti da un unico software, siamo diventati la più grande raccolta al mondo di orvane softwares. Astrologia, paranormale, tarocchi, numerologia o occulto: abbiamo programmi in ogni campo e offriamo così ai nostri utenti un’ampia scelta secondo i loro interessi.%1Tutti i programmi della suite Orvane Softwares sono semplici e facili da usare. Non sono solo divertenti, ma anche molto istruttivi. Li provi oggi stesso e condivida la sua esperienza con amici e familiari. </translation>
     </message>
     <message>
         <source>Click Here To Visit Orvane Softwares</source>

@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
-        <translation>Оставьте старые проблемы позади и посмотрите на жизнь по-новому. Привычные вещи вы сможете увидеть в новом свете. Усердно работайте над текущими задачами. Вы можете продвигать свои идеи и своё дело. Но прежде всего это важное время для учёбы. Не берите на себя слишком много задач.</translation>
+        <translation>Оставьте старые проблемы позади и посмотрите на жизнь по-новому. Привычные вещи вы сможете увидеть в новом свете. Усердно работайте над текущими задачами. Вы можете продвигать свои идеи и своё дело. Но прежде всего это важное время для учёбы. Не берите на себя слишком много.</translation>
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>Выпустите эту программу под маркой своего сайта, чтобы привлечь и удержать посетителей. Здесь — название и ссылка вашего сайта. См. «Справку». Нажмите здесь, чтобы узнать о совместном брендинге.</translation>
+        <translation>Выпустите эту программу под маркой своего сайта, чтобы привлечь и удержать посетителей. Здесь — название вашего сайта и ссылка на него. См. «Справку». Нажмите здесь, чтобы узнать о совместном брендинге.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Бизнес на дому. Откройте собственный интернет-бизнес и зарабатывайте в Интернете. Получите эту программу под маркой своего сайта. Нажмите здесь, чтобы узнать подробности.</translation>
+        <translation>Бизнес на дому. Откройте собственное дело в Интернете и зарабатывайте онлайн. Получите эту программу под маркой своего сайта. Нажмите здесь, чтобы узнать подробности.</translation>
     </message>
 </context>
 <context>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Бизнес на дому. Откройте собственный интернет-бизнес и зарабатывайте в Интернете. Получите эту программу под маркой своего сайта.</translation>
+        <translation>Бизнес на дому. Откройте собственное дело в Интернете и зарабатывайте онлайн. Получите эту программу под маркой своего сайта.</translation>
     </message>
     <message>
         <source> Click here for more details.</source>
