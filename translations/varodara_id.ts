@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Mungkin ada pembaruan untuk perangkat lunak ini.<byte value="xd"/>Apakah Anda ingin memeriksa pembaruan sekarang?</translation>
+        <translation>Mungkin ada pembaruan untuk program ini.<byte value="xd"/>Apakah Anda ingin memeriksa pembaruan sekarang?</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
-        <translation>Tinggalkan masalah lama dan pandanglah hidup dengan pikiran yang segar. Anda dapat melihat hal-hal lama dengan cara baru. Bekerjalah keras untuk tugas-tugas saat ini. Anda dapat mempromosikan ide dan usaha Anda. Terlebih lagi, ini waktu yang sangat penting untuk belajar. Jangan mengambil terlalu banyak tugas.</translation>
+        <translation>Tinggalkan masalah lama dan pandanglah hidup dengan pikiran yang segar. Anda dapat melihat hal-hal lama dengan cara baru. Tekunilah tugas-tugas Anda saat ini. Anda dapat mempromosikan ide dan usaha Anda. Terlebih lagi, ini waktu yang sangat penting untuk belajar. Jangan mengambil terlalu banyak tugas.</translation>
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Peluang Bisnis Rumahan. Mulai bisnis Internet sendiri dan hasilkan uang online. Dapatkan program ini sepenuhnya dengan merek situs Anda. Klik di sini untuk detailnya.</translation>
+        <translation>Peluang bisnis rumahan. Mulailah bisnis Internet Anda sendiri dan hasilkan uang online. Dapatkan program ini sepenuhnya dengan merek situs Anda. Klik di sini untuk detailnya.</translation>
     </message>
 </context>
 <context>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Peluang Bisnis Rumahan. Mulai bisnis Internet sendiri dan hasilkan uang online. Dapatkan program ini sepenuhnya dengan merek situs Anda.</translation>
+        <translation>Peluang bisnis rumahan. Mulailah bisnis Internet Anda sendiri dan hasilkan uang online. Dapatkan program ini sepenuhnya dengan merek situs Anda.</translation>
     </message>
     <message>
         <source> Click here for more details.</source>
@@ -394,7 +394,7 @@
     <message>
         <source>Orvane Softwares, such as this can be created and maintained only with your support. The best way to support our forum is to visit %1 regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Each line: %1 is the maker&apos;s main site. The box holds about 75 characters a line, on four lines.</extracomment>
-        <translation>Orvane Softwares seperti ini hanya dapat dibuat dan dikelola berkat dukungan Anda. Cara terbaik untuk mendukung forum kami adalah mengunjungi %1 secara rutin dan ikut serta dalam diskusi serta kegiatan lain di sana.</translation>
+        <translation>Program Orvane Softwares seperti ini hanya dapat dibuat dan dikelola berkat dukungan Anda. Cara terbaik untuk mendukung forum kami adalah mengunjungi %1 secara rutin dan ikut serta dalam diskusi serta kegiatan lain di sana.</translation>
     </message>
     <message>
         <source>Visit %1 regularly. Support us by taking part in the discussions and other activities there. We cannot support and maintain these programs without you regularly visiting our site.</source>
@@ -402,11 +402,11 @@
     </message>
     <message>
         <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
-        <translation>%1 adalah forum diskusi online gratis tentang segala topik esoteris. Untuk membantu kami mengembangkan dan memelihara perangkat lunak ini, kunjungilah forum tersebut secara rutin.</translation>
+        <translation>%1 adalah forum diskusi online gratis tentang segala topik esoteris. Untuk membantu kami mengembangkan dan memelihara program ini, kunjungilah forum tersebut secara rutin.</translation>
     </message>
     <message>
         <source>%1 needs your help. All you need to do is visit it regularly and take part in the various discussions and activities, to help us maintain and develop more Orvane Softwares.</source>
-        <translation>%1 membutuhkan bantuan Anda. Cukup kunjungi secara rutin dan ikuti berbagai diskusi dan kegiatan di sana untuk membantu kami memelihara dan mengembangkan lebih banyak Orvane Softwares.</translation>
+        <translation>%1 membutuhkan bantuan Anda. Cukup kunjungi secara rutin dan ikuti berbagai diskusi dan kegiatan di sana untuk membantu kami memelihara dan mengembangkan lebih banyak program Orvane Softwares.</translation>
     </message>
     <message>
         <source>Program icon</source>
@@ -431,7 +431,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Jika Anda menyukai perangkat lunak ini, Anda pasti juga tertarik dengan Orvane Softwares kami yang lain. Berawal dari satu perangkat lunak, kini kami telah berkembang menjadi sumber orvane softwares terbesar di dunia. Astrologi, paranormal, tarot, numerologi, maupun okultisme: kami punya program untuk semua bidang, sehingga pengguna dapat memilih dengan leluasa sesuai minat mereka.%1Semua program dalam rangkaian Orvane Softwares sederhana dan mudah digunakan. Program-program ini tidak hanya menyenangkan, tetapi juga sangat informatif. Cobalah hari ini dan bagikan pengalaman Anda kepada teman dan keluarga. </translation>
+        <translation>Jika Anda menyukai program ini, Anda pasti juga tertarik dengan program Orvane Softwares kami yang lain. Berawal dari satu program, kini kami telah berkembang menjadi sumber orvane softwares terbesar di dunia. Astrologi, paranormal, tarot, numerologi, maupun okultisme: kami punya program untuk semua bidang, sehingga pengguna dapat memilih dengan leluasa sesuai minat mereka.%1Semua program dalam rangkaian Orvane Softwares sederhana dan mudah digunakan. Program-program ini tidak hanya menyenangkan, tetapi juga sangat informatif. Cobalah hari ini dan bagikan pengalaman Anda kepada teman dan keluarga. </translation>
     </message>
     <message>
         <source>Click Here To Visit Orvane Softwares</source>

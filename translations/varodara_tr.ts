@@ -204,7 +204,7 @@
     <name>Readings</name>
     <message>
         <source>This is a time for new beginnings. Explore creative ideas. Maintain your individuality. The projects and assignments started during this time are the seeds being planted for later growth. You need to be aware of what you are planting.</source>
-        <translation>Bu dönem yeni başlangıçların zamanı. Yaratıcı fikirlerin peşinden gidin. Kendi kişiliğinizi koruyun. Bu dönemde başladığınız projeler ve görevler, ileride büyüyecek olanın tohumlarıdır. Ne ektiğinizin farkında olun.</translation>
+        <translation>Bu dönem yeni başlangıçların zamanı. Yaratıcı fikirlerin peşinden gidin. Bireyselliğinizi koruyun. Bu dönemde başladığınız projeler ve görevler, ileride yeşerecek tohumlardır. Ne ektiğinizin farkında olun.</translation>
     </message>
     <message>
         <source>You will make new friends. You will achieve some most awaited success. Take care about small things in life. Conflicts may arise, and if you do, attempt to ease them by cooperating with those involved. You will have peace and harmony.</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
-        <translation>Hukuki, mülkle ilgili ve mali konulara dikkat edin. İşlerinizi düzene koyun ve bu düzene bağlı kalın. Yaptığınız her şeyde dikkatli, sabırlı ve yöntemli olun. Bu nedenle bu ay planlama çok önemli.</translation>
+        <translation>Hukuki konulara, mülk ve para işlerine dikkat edin. İşlerinizi düzene koyun ve bu düzene bağlı kalın. Yaptığınız her şeyde dikkatli, sabırlı ve yöntemli olun. Bu nedenle bu ay planlama çok önemli.</translation>
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Arkadaşınızın E-postası</translation>
+        <translation>Arkadaşınızın E-posta Adresi</translation>
     </message>
 </context>
 <context>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;İleri</translation>
+        <translation>İ&amp;leri</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>Bu yazılımı sitenizin markasıyla sunun. Sitenize bağlılığı ve trafiği artırın. Sitenizin adı ve bağlantısı burada yer alsın. Ayrıntılar için “Yardım”a bakın. Ortak markalama için tıklayın.</translation>
+        <translation>Bu yazılımı sitenizin markasıyla sunun. Sitenize bağlılığı ve trafiği artırın. Sitenizin adı ve bağlantısı burada yer alsın. Ayrıntılar için “Yardım”a bakın. Ortak markalama hakkında bilgi için tıklayın.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;İleri</translation>
+        <translation>İ&amp;leri</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

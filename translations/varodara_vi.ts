@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Don&apos;t try to stop anything, which is out of your reach, just like a storm that&apos;s unstoppable. Work on social activities if you can. This is a good time to have a broad outlook as possible on things, to put personal goals, achievements or needs to one side as much as you can.</source>
-        <translation>Đừng cố ngăn cản những gì nằm ngoài tầm tay bạn, cũng như không ai ngăn được một cơn bão. Nếu có thể, hãy tham gia các hoạt động xã hội. Đây là thời điểm tốt để nhìn mọi việc với tầm nhìn rộng nhất có thể, và tạm gác lại các mục tiêu, thành tựu hay nhu cầu cá nhân hết mức có thể.</translation>
+        <translation>Đừng cố ngăn cản những gì nằm ngoài tầm tay bạn, cũng như không ai ngăn được một cơn bão. Nếu có thể, hãy tham gia các hoạt động xã hội. Đây là thời điểm tốt để nhìn nhận mọi việc một cách rộng mở nhất có thể, và tạm gác lại các mục tiêu, thành tựu hay nhu cầu cá nhân hết mức có thể.</translation>
     </message>
     <message>
         <source>Your Varodara Zevaz Adavuv is: </source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Cơ hội kinh doanh tại nhà. Hãy tự kinh doanh trên Internet và kiếm tiền trực tuyến. Nhận phần mềm này mang trọn thương hiệu trang web của bạn. Nhấn vào đây để biết thêm chi tiết.</translation>
+        <translation>Cơ hội kinh doanh tại nhà. Hãy tự kinh doanh trên Internet và kiếm tiền trực tuyến. Sở hữu phần mềm này mang trọn thương hiệu trang web của bạn. Nhấn vào đây để biết thêm chi tiết.</translation>
     </message>
 </context>
 <context>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Cơ hội kinh doanh tại nhà. Hãy tự kinh doanh trên Internet và kiếm tiền trực tuyến. Nhận phần mềm này mang trọn thương hiệu trang web của bạn.</translation>
+        <translation>Cơ hội kinh doanh tại nhà. Hãy tự kinh doanh trên Internet và kiếm tiền trực tuyến. Sở hữu phần mềm này mang trọn thương hiệu trang web của bạn.</translation>
     </message>
     <message>
         <source> Click here for more details.</source>
@@ -406,7 +406,7 @@
     </message>
     <message>
         <source>%1 needs your help. All you need to do is visit it regularly and take part in the various discussions and activities, to help us maintain and develop more Orvane Softwares.</source>
-        <translation>%1 cần sự giúp đỡ của bạn. Bạn chỉ cần thường xuyên ghé thăm và tham gia các cuộc thảo luận, hoạt động tại đó để giúp chúng tôi duy trì và phát triển thêm nhiều Orvane Softwares.</translation>
+        <translation>%1 cần sự giúp đỡ của bạn. Bạn chỉ cần thường xuyên ghé thăm và tham gia các cuộc thảo luận, hoạt động tại đó để giúp chúng tôi duy trì và phát triển thêm nhiều phần mềm Orvane Softwares.</translation>
     </message>
     <message>
         <source>Program icon</source>
@@ -431,7 +431,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Nếu bạn thích phần mềm này, chắc chắn bạn cũng sẽ quan tâm đến các Orvane Softwares khác của chúng tôi. Từ một phần mềm duy nhất, giờ đây chúng tôi đã trở thành kho orvane softwares lớn nhất thế giới. Dù là chiêm tinh, ngoại cảm, tarot, thần số học hay huyền học, chúng tôi đều có chương trình, mang đến cho người dùng nhiều lựa chọn theo sở thích.%1Tất cả chương trình trong bộ Orvane Softwares đều đơn giản và dễ sử dụng. Chúng không chỉ thú vị mà còn rất bổ ích. Hãy dùng thử ngay hôm nay và chia sẻ trải nghiệm với bạn bè và gia đình. </translation>
+        <translation>Nếu bạn thích phần mềm này, chắc chắn bạn cũng sẽ quan tâm đến các phần mềm Orvane Softwares khác của chúng tôi. Từ một phần mềm duy nhất, giờ đây chúng tôi đã trở thành kho orvane softwares lớn nhất thế giới. Dù là chiêm tinh, ngoại cảm, tarot, thần số học hay huyền học, chúng tôi đều có chương trình, mang đến cho người dùng nhiều lựa chọn theo sở thích.%1Tất cả chương trình trong bộ Orvane Softwares đều đơn giản và dễ sử dụng. Chúng không chỉ thú vị mà còn rất bổ ích. Hãy dùng thử ngay hôm nay và chia sẻ trải nghiệm với bạn bè và gia đình. </translation>
     </message>
     <message>
         <source>Click Here To Visit Orvane Softwares</source>
