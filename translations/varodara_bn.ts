@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>এই সফটওয়্যারের একটি আপডেট এসে থাকতে পারে।<byte value="xd"/>আপনি কি আপডেট আছে কি না দেখতে চান?</translation>
+        <translation>এই সফটওয়্যারের একটি আপডেট এসে থাকতে পারে।<byte value="xd"/>আপনি কি আপডেট খুঁজে দেখতে চান?</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -204,11 +204,11 @@
     <name>Readings</name>
     <message>
         <source>This is a time for new beginnings. Explore creative ideas. Maintain your individuality. The projects and assignments started during this time are the seeds being planted for later growth. You need to be aware of what you are planting.</source>
-        <translation>এটি নতুন সূচনার সময়। সৃজনশীল ভাবনাগুলো খুঁজে দেখুন। নিজের স্বকীয়তা বজায় রাখুন। এই সময়ে শুরু করা প্রকল্প ও কাজগুলো ভবিষ্যতের বেড়ে ওঠার জন্য বোনা বীজ। আপনি কী বুনছেন, সে বিষয়ে সচেতন থাকুন।</translation>
+        <translation>এটি নতুন সূচনার সময়। সৃজনশীল ভাবনাগুলো খুঁজে দেখুন। নিজের স্বকীয়তা বজায় রাখুন। এই সময়ে শুরু করা প্রকল্প ও কাজগুলো ভবিষ্যতে বেড়ে ওঠার জন্য বোনা বীজ। আপনি কী বুনছেন, সে বিষয়ে সচেতন থাকুন।</translation>
     </message>
     <message>
         <source>You will make new friends. You will achieve some most awaited success. Take care about small things in life. Conflicts may arise, and if you do, attempt to ease them by cooperating with those involved. You will have peace and harmony.</source>
-        <translation>আপনি নতুন বন্ধু পাবেন। বহু প্রতীক্ষিত কোনো সাফল্য আপনার হাতে আসবে। জীবনের ছোটখাটো বিষয়েও যত্নবান হোন। মতবিরোধ দেখা দিতে পারে; তেমন হলে সংশ্লিষ্টদের সঙ্গে সহযোগিতার মাধ্যমে তা মিটিয়ে নেওয়ার চেষ্টা করুন। আপনার জীবনে শান্তি ও সম্প্রীতি থাকবে।</translation>
+        <translation>আপনি নতুন বন্ধু পাবেন। বহুপ্রতীক্ষিত কোনো সাফল্য আপনার হাতে ধরা দেবে। জীবনের ছোটখাটো বিষয়েও যত্নবান হোন। মতবিরোধ দেখা দিতে পারে; তেমন হলে সংশ্লিষ্টদের সঙ্গে সহযোগিতার মাধ্যমে তা মিটিয়ে নেওয়ার চেষ্টা করুন। আপনার জীবনে শান্তি ও সম্প্রীতি থাকবে।</translation>
     </message>
     <message>
         <source>This is the month of creativity. Maintain optimism and free your mind. You can start anything new this month. Explore the artistic side of yourself. Invitations, friends and social activities are in the air.</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
-        <translation>আইনি, সম্পত্তি ও আর্থিক বিষয়ে মনোযোগ দিন। কাজ গুছিয়ে নিন এবং সেভাবেই চলুন। যা-ই করুন, তাতে সতর্ক, ধৈর্যশীল ও নিয়মনিষ্ঠ থাকুন। তাই এই মাসে পরিকল্পনা খুবই গুরুত্বপূর্ণ।</translation>
+        <translation>আইনি, সম্পত্তি ও আর্থিক বিষয়ে মনোযোগ দিন। কাজ গুছিয়ে নিন এবং সেভাবেই চলুন। যা কিছুই করুন না কেন, সতর্ক, ধৈর্যশীল ও নিয়মনিষ্ঠ থাকুন। তাই এই মাসে পরিকল্পনা খুবই গুরুত্বপূর্ণ।</translation>
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>আপনার সাইটের জন্য এই সফটওয়্যারটি কো-ব্র্যান্ড করুন। আপনার সাইটের প্রতি ভিজিটরদের আস্থা ও ট্রাফিক বাড়ান। আপনার সাইটের নাম &amp; লিংক এখানে দিন। বিস্তারিত জানতে &quot;সহায়তা&quot; দেখুন। কো-ব্র্যান্ডিং নিয়ে আরও জানতে এখানে ক্লিক করুন।</translation>
+        <translation>আপনার সাইটের জন্য এই সফটওয়্যারটি কো-ব্র্যান্ড করুন। ভিজিটরদের আস্থা আর ট্রাফিক বাড়ান। আপনার সাইটের নাম &amp; লিংক এখানে দিন। বিস্তারিত জানতে &quot;সহায়তা&quot; দেখুন। কো-ব্র্যান্ডিং নিয়ে আরও জানতে এখানে ক্লিক করুন।</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>

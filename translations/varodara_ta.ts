@@ -415,7 +415,7 @@
     <message>
         <source>Click Here To Visit %1 Now</source>
         <extracomment>%1 is the maker&apos;s main site.</extracomment>
-        <translation>இப்போதே %1 செல்ல இங்கே கிளிக் செய்யுங்கள்</translation>
+        <translation>இப்போதே %1 தளத்துக்குச் செல்ல இங்கே கிளிக் செய்யுங்கள்</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
