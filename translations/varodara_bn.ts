@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>আপনার সাইটের জন্য এই সফটওয়্যারটি কো-ব্র্যান্ড করুন। ভিজিটরদের আস্থা আর ট্রাফিক বাড়ান। আপনার সাইটের নাম &amp; লিংক এখানে দিন। বিস্তারিত জানতে &quot;সহায়তা&quot; দেখুন। কো-ব্র্যান্ডিং নিয়ে আরও জানতে এখানে ক্লিক করুন।</translation>
+        <translation>আপনার সাইটের জন্য এই সফটওয়্যারটি কো-ব্র্যান্ড করুন। ভিজিটরদের আস্থা আর ট্রাফিক বাড়ান। আপনার সাইটের নাম ও লিংক এখানে দিন। বিস্তারিত জানতে &quot;সহায়তা&quot; দেখুন। কো-ব্র্যান্ডিং নিয়ে আরও জানতে এখানে ক্লিক করুন।</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>

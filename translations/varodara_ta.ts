@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>இந்த மென்பொருளில் உங்கள் தளத்தின் பெயர் &amp; இணைப்பை இடுங்கள்; வருகையைப் பெருக்குங்கள். விவரம்: &quot;உதவி&quot;. இணை-பிராண்டிங் பற்றி அறிய இங்கே கிளிக் செய்யுங்கள்.</translation>
+        <translation>இந்த மென்பொருளில் உங்கள் தளத்தின் பெயரையும் இணைப்பையும் இடுங்கள்; வருகையைப் பெருக்குங்கள். விவரம்: &quot;உதவி&quot;. இணை-பிராண்டிங் பற்றி அறிய இங்கே கிளிக் செய்யுங்கள்.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
