@@ -394,7 +394,7 @@
     <message>
         <source>Orvane Softwares, such as this can be created and maintained only with your support. The best way to support our forum is to visit %1 regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Each line: %1 is the maker&apos;s main site. The box holds about 75 characters a line, on four lines.</extracomment>
-        <translation>Program Orvane Softwares seperti ini hanya dapat dibuat dan dikelola berkat dukungan Anda. Cara terbaik untuk mendukung forum kami adalah mengunjungi %1 secara rutin dan ikut serta dalam diskusi serta kegiatan lain di sana.</translation>
+        <translation>Program Orvane Softwares seperti ini hanya dapat dibuat dan dikelola berkat dukungan Anda. Cara terbaik mendukung forum kami: kunjungi %1 secara rutin dan ikuti diskusi serta kegiatan lain di sana.</translation>
     </message>
     <message>
         <source>Visit %1 regularly. Support us by taking part in the discussions and other activities there. We cannot support and maintain these programs without you regularly visiting our site.</source>

@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>Bu yazılımı sitenizin markasıyla sunun. Sitenize bağlılığı ve trafiği artırın. Sitenizin adı ve bağlantısı burada yer alsın. Ayrıntılar için “Yardım”a bakın. Ortak markalama hakkında bilgi için tıklayın.</translation>
+        <translation>Bu yazılımı sitenizin markasıyla sunun. Sitenize bağlılığı ve trafiği artırın. Sitenizin adı ve bağlantısı burada yer alsın. Ayrıntılar için “Yardım”a bakın. Ortak markalama için tıklayın.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
