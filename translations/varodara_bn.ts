@@ -216,15 +216,15 @@
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
-        <translation>আইনি, সম্পত্তি ও আর্থিক বিষয়ে মনোযোগ দিন। কাজ গুছিয়ে নিন এবং সেভাবেই চলুন। যা কিছুই করুন না কেন, সতর্ক, ধৈর্যশীল ও নিয়মনিষ্ঠ থাকুন। তাই এই মাসে পরিকল্পনা খুবই গুরুত্বপূর্ণ।</translation>
+        <translation>আইনি, সম্পত্তি-সংক্রান্ত ও আর্থিক বিষয়ে মনোযোগ দিন। কাজ গুছিয়ে নিন এবং সেভাবেই চলুন। যা কিছুই করুন না কেন, সতর্ক, ধৈর্যশীল ও নিয়মনিষ্ঠ থাকুন। তাই এই মাসে পরিকল্পনা খুবই গুরুত্বপূর্ণ।</translation>
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
-        <translation>পুরোনো সমস্যা পেছনে ফেলে নতুন মন নিয়ে জীবনের দিকে তাকান। পুরোনো বিষয়গুলোকে আপনি নতুনভাবে দেখতে পারেন। বর্তমান কাজগুলোতে পরিশ্রম করুন। আপনি নিজের ভাবনা ও ব্যবসার প্রসার ঘটাতে পারেন। শেখার জন্য এটি আরও বেশি গুরুত্বপূর্ণ সময়। একসঙ্গে খুব বেশি কাজের দায়িত্ব নেবেন না।</translation>
+        <translation>পুরোনো সমস্যা পেছনে ফেলে সতেজ মনে জীবনের দিকে তাকান। পুরোনো বিষয়গুলোকে আপনি নতুনভাবে দেখতে পারেন। বর্তমান কাজগুলোতে পরিশ্রম করুন। আপনি নিজের ভাবনা ও ব্যবসার প্রসার ঘটাতে পারেন। শেখার জন্য এই সময়টি বিশেষভাবে গুরুত্বপূর্ণ। একসঙ্গে খুব বেশি কাজের দায়িত্ব নেবেন না।</translation>
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
-        <translation>এই মাস আপনার কাছে আন্তরিকতা ও সহযোগিতার মনোভাব চায়। নিজের ঘরের কথা ভাবার এটি ভালো সময়। পরিবারকে অনেক ভালোবাসা দিন। নিজের ও পরিবারের স্বাস্থ্যের দিকে খেয়াল রাখুন।</translation>
+        <translation>এই মাস আপনার কাছে আন্তরিকতা ও সহযোগিতার মনোভাব চায়। নিজের ঘরের কথা ভাবার এটি ভালো সময়। পরিবারের মানুষদের প্রাণ ভরে ভালোবাসুন। নিজের ও পরিবারের স্বাস্থ্যের দিকে খেয়াল রাখুন।</translation>
     </message>
     <message>
         <source>Listen to your heart, the inner soul. Look over your plans and ideas, and examine at them closely, yet non-critically. People may misunderstand, but you need to maintain peace to sort it out with them.</source>
@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>দান করুন(&amp;D)</translation>
+        <translation>অনুদান দিন(&amp;D)</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>ঘরে বসে ব্যবসার সুযোগ। নিজের ইন্টারনেট ব্যবসা শুরু করুন এবং অনলাইনে আয় করুন। এই সফটওয়্যারটি পুরোপুরি আপনার ওয়েবসাইটের ব্র্যান্ডে নিন। আরও জানতে এখানে ক্লিক করুন।</translation>
+        <translation>ঘরে বসে ব্যবসার সুযোগ। নিজের ইন্টারনেট ব্যবসা শুরু করুন এবং অনলাইনে আয় করুন। এই সফটওয়্যারটি পুরোপুরি আপনার ওয়েবসাইটের নামে ব্র্যান্ড করে নিন। আরও জানতে এখানে ক্লিক করুন।</translation>
     </message>
 </context>
 <context>
@@ -368,7 +368,7 @@
     <message>
         <source>OV Varodara Zevaz Adavuv Software gives you an idea about the trends and influences of a month of your life. There are 9 personal months. This number is calculated by adding your Birth Day, Birth Month, Current Month and Current Year. So this software helps you in getting the current and past month&apos;s forecast.</source>
         <extracomment>The box holds about 60 characters a line, on six lines, the rights notice included.</extracomment>
-        <translation>OV Varodara Zevaz Adavuv সফটওয়্যার আপনার জীবনের কোনো একটি মাসের প্রবণতা ও প্রভাব সম্পর্কে ধারণা দেয়। ব্যক্তিগত মাস মোট 9টি। আপনার জন্মদিন, জন্মমাস, চলতি মাস ও চলতি বছর যোগ করে এই সংখ্যা হিসাব করা হয়। এভাবে এই সফটওয়্যার আপনাকে চলতি ও আগের মাসের পূর্বাভাস জানতে সাহায্য করে।</translation>
+        <translation>OV Varodara Zevaz Adavuv সফটওয়্যার আপনার জীবনের কোনো একটি মাসের প্রবণতা ও প্রভাব সম্পর্কে ধারণা দেয়। ব্যক্তিগত মাস মোট 9টি। আপনার জন্মের দিন, জন্মমাস, চলতি মাস ও চলতি বছর যোগ করে এই সংখ্যা হিসাব করা হয়। এভাবে এই সফটওয়্যার আপনাকে চলতি ও আগের মাসের পূর্বাভাস জানতে সাহায্য করে।</translation>
     </message>
     <message>
         <source>© Orvane Softwares, %1. All rights reserved.</source>
@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>ঘরে বসে ব্যবসার সুযোগ। নিজের ইন্টারনেট ব্যবসা শুরু করুন এবং অনলাইনে আয় করুন। এই সফটওয়্যারটি পুরোপুরি আপনার ওয়েবসাইটের ব্র্যান্ডে নিন।</translation>
+        <translation>ঘরে বসে ব্যবসার সুযোগ। নিজের ইন্টারনেট ব্যবসা শুরু করুন এবং অনলাইনে আয় করুন। এই সফটওয়্যারটি পুরোপুরি আপনার ওয়েবসাইটের নামে ব্র্যান্ড করে নিন।</translation>
     </message>
     <message>
         <source> Click here for more details.</source>
@@ -394,7 +394,7 @@
     <message>
         <source>Orvane Softwares, such as this can be created and maintained only with your support. The best way to support our forum is to visit %1 regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Each line: %1 is the maker&apos;s main site. The box holds about 75 characters a line, on four lines.</extracomment>
-        <translation>এ ধরনের Orvane Softwares তৈরি ও রক্ষণাবেক্ষণ করা সম্ভব কেবল আপনার সহায়তাতেই। আমাদের ফোরামের পাশে দাঁড়ানোর সবচেয়ে ভালো উপায় হলো নিয়মিত %1-এ আসা এবং সেখানকার আলোচনা ও অন্যান্য কার্যক্রমে অংশ নেওয়া।</translation>
+        <translation>এ ধরনের Orvane Softwares তৈরি ও রক্ষণাবেক্ষণ করা সম্ভব কেবল আপনার সমর্থনেই। আমাদের ফোরামের পাশে দাঁড়ানোর সবচেয়ে ভালো উপায় হলো নিয়মিত %1-এ আসা এবং সেখানকার আলোচনা ও অন্যান্য কার্যক্রমে অংশ নেওয়া।</translation>
     </message>
     <message>
         <source>Visit %1 regularly. Support us by taking part in the discussions and other activities there. We cannot support and maintain these programs without you regularly visiting our site.</source>
@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
-        <translation>%1 হলো সব ধরনের গূঢ় বিষয় নিয়ে একটি বিনামূল্যের অনলাইন আলোচনা ফোরাম। এই সফটওয়্যারের উন্নয়ন ও রক্ষণাবেক্ষণে আমাদের সাহায্য করতে অনুগ্রহ করে নিয়মিত সেখানে আসুন।</translation>
+        <translation>%1 হলো রহস্যবিদ্যার সব বিষয় নিয়ে একটি বিনামূল্যের অনলাইন আলোচনা ফোরাম। এই সফটওয়্যারের উন্নয়ন ও রক্ষণাবেক্ষণে আমাদের সাহায্য করতে অনুগ্রহ করে নিয়মিত সেখানে আসুন।</translation>
     </message>
     <message>
         <source>%1 needs your help. All you need to do is visit it regularly and take part in the various discussions and activities, to help us maintain and develop more Orvane Softwares.</source>
@@ -431,7 +431,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>এই সফটওয়্যারটি ভালো লেগে থাকলে আমাদের অন্যান্য Orvane Softwares-ও নিশ্চয়ই আপনার ভালো লাগবে। একটিমাত্র সফটওয়্যার দিয়ে শুরু করে আজ আমরা orvane softwares-এর বিশ্বের সবচেয়ে বড় ভান্ডার হয়ে উঠেছি। জ্যোতিষ, অতীন্দ্রিয় বিদ্যা, ট্যারো, সংখ্যাতত্ত্ব বা গুহ্যবিদ্যা, সব ক্ষেত্রেই আমাদের প্রোগ্রাম আছে, তাই ব্যবহারকারীরা নিজের আগ্রহ অনুযায়ী বেছে নেওয়ার অনেক সুযোগ পান।%1Orvane Softwares সংকলনের সব প্রোগ্রামই সহজ ও ব্যবহারে সুবিধাজনক। এগুলো ব্যবহারে শুধু মজাই নয়, অনেক কিছু জানাও যায়। আজই ব্যবহার করে দেখুন এবং আপনার অভিজ্ঞতা বন্ধুবান্ধব ও পরিবারের সঙ্গে ভাগ করে নিন। </translation>
+        <translation>এই সফটওয়্যারটি ভালো লেগে থাকলে আমাদের অন্যান্য Orvane Softwares-ও নিশ্চয়ই আপনার ভালো লাগবে। একটিমাত্র সফটওয়্যার দিয়ে শুরু করে আজ আমরা বিশ্বে orvane softwares-এর সবচেয়ে বড় ভান্ডার হয়ে উঠেছি। জ্যোতিষ, অতীন্দ্রিয় বিদ্যা, ট্যারো, সংখ্যাতত্ত্ব বা গুহ্যবিদ্যা, সব ক্ষেত্রেই আমাদের প্রোগ্রাম আছে, তাই ব্যবহারকারীরা নিজের আগ্রহ অনুযায়ী বেছে নেওয়ার অনেক সুযোগ পান।%1Orvane Softwares সংকলনের সব প্রোগ্রামই সহজ ও ব্যবহারে সুবিধাজনক। এগুলো ব্যবহারে শুধু মজাই নয়, অনেক কিছু জানাও যায়। আজই ব্যবহার করে দেখুন এবং আপনার অভিজ্ঞতা বন্ধুবান্ধব ও পরিবারের সঙ্গে ভাগ করে নিন। </translation>
     </message>
     <message>
         <source>Click Here To Visit Orvane Softwares</source>
