@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>يُرجى إدخال عنوان البريد الإلكتروني لصديقك.</translation>
+        <translation>يُرجى إدخال عنوان بريد صديقك الإلكتروني.</translation>
     </message>
     <message>
         <source>Application is already running</source>
@@ -204,7 +204,7 @@
     <name>Readings</name>
     <message>
         <source>This is a time for new beginnings. Explore creative ideas. Maintain your individuality. The projects and assignments started during this time are the seeds being planted for later growth. You need to be aware of what you are planting.</source>
-        <translation>هذا وقت البدايات الجديدة. استكشف الأفكار المبدعة، وحافظ على تميّزك الشخصي. المشاريع والمهام التي تبدؤها في هذه الفترة هي بذور تُزرع لنموٍّ لاحق، فكن واعيًا لما تزرعه.</translation>
+        <translation>هذا وقت البدايات الجديدة. استكشف الأفكار الإبداعية، وحافظ على تميّزك الشخصي. المشاريع والمهام التي تبدؤها في هذه الفترة هي بذور تُزرع لنموٍّ لاحق، فكن واعيًا لما تزرعه.</translation>
     </message>
     <message>
         <source>You will make new friends. You will achieve some most awaited success. Take care about small things in life. Conflicts may arise, and if you do, attempt to ease them by cooperating with those involved. You will have peace and harmony.</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>The Varodara Zevaz Adavuv describes what your lessons are during the course of the month, the trends and particular influences that are affecting you personally.</source>
-        <translation>يصف رقم Varodara Zevaz Adavuv الدروس التي تتعلمها على مدار الشهر، والاتجاهات والتأثيرات الخاصة التي تؤثر فيك شخصيًا.</translation>
+        <translation>يصف رقم Varodara Zevaz Adavuv الدروس التي تتعلمها على مدار الشهر، والاتجاهات والتأثيرات الخاصة التي تمسّك شخصيًا.</translation>
     </message>
 </context>
 <context>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>عنوان البريد الإلكتروني لصديقك</translation>
+        <translation>عنوان بريد صديقك الإلكتروني</translation>
     </message>
 </context>
 <context>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>أضف علامة موقعك التجارية إلى هذا البرنامج. زِد ولاء زوار موقعك وعددهم. ضع اسم موقعك ورابطه هنا. راجع «مساعدة» للتفاصيل. انقر هنا لمعرفة المزيد عن العلامة المشتركة.</translation>
+        <translation>أضف علامة موقعك التجارية إلى هذا البرنامج. زِد ولاء زوار موقعك وعددهم. ضع اسم موقعك ورابطه هنا. راجع «مساعدة» للتفاصيل. انقر هنا لمعرفة المزيد عن العلامة التجارية المشتركة.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
-        <translation>يُعد %1 منتدى نقاش مجانيًا على الإنترنت في جميع الموضوعات الباطنية. لمساعدتنا على تطوير هذا البرنامج وصيانته، يُرجى زيارته بانتظام.</translation>
+        <translation>يُعد %1 منتدى نقاش مجانيًا على الإنترنت في جميع موضوعات العلوم الخفية. لمساعدتنا على تطوير هذا البرنامج وصيانته، يُرجى زيارته بانتظام.</translation>
     </message>
     <message>
         <source>%1 needs your help. All you need to do is visit it regularly and take part in the various discussions and activities, to help us maintain and develop more Orvane Softwares.</source>
@@ -431,7 +431,9 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>إن كان هذا البرنامج قد أعجبك، فستهتم بالتأكيد ببرامج Orvane Softwares الأخرى. بدأنا ببرنامج واحد، وأصبحنا اليوم أكبر مصدر في العالم لبرامج orvane softwares. سواء أكان ما يهمك التنجيم أم الاستبصار أم التاروت أم علم الأعداد أم الغيبيات، فلدينا برامج في كل هذه المجالات، مما يمنح مستخدمينا خيارات واسعة تناسب اهتماماتهم.%1جميع برامج مجموعة Orvane Softwares بسيطة وسهلة الاستخدام، وهي ليست ممتعة فحسب، بل غنية بالمعلومات أيضًا. جرّبها اليوم، وشارك تجربتك مع أصدقائك وعائلتك. </translation>
+        <translation>إن كان هذا البرنامج قد أعجبك، فستهتم بالتأكيد ببرامج Orvane Softwares الأخرى. بدأنا ببرنامج واحد، وأصبحنا اليوم أكبر مصدر في العالم لبرامج orvane softwares. سواء أكان ما يهمك التنجيم أم الاستبصار أم التاروت أم علم الأعداد أم الغيبيات، فلدينا برامج في كل هذه المجالات، مما يمنح مستخدمينا خيارات واسعة تناسب اهتماماتهم.
+جميع برامج مجموعة Orvane Softwares بسيطة وسهلة الاستخدام، وهي ليست ممتعة فحسب، بل غنية بالمعلومات أيضًا. جرّبها اليوم، وشارك تجربتك مع أصدقائك وعائلتك.
+%1</translation>
     </message>
     <message>
         <source>Click Here To Visit Orvane Softwares</source>

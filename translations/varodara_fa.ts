@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>شاید نسخهٔ تازه‌ای از این نرم‌افزار در دسترس باشد.<byte value="xd"/>آیا می‌خواهید به‌روزرسانی را بررسی کنید؟</translation>
+        <translation>شاید نسخهٔ تازه‌ای از این نرم‌افزار در دسترس باشد.<byte value="xd"/>آیا می‌خواهید به‌روزرسانی‌ها را بررسی کنید؟</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
-        <translation>مشکلات قدیمی را پشت سر بگذارید و با ذهنی تازه به زندگی نگاه کنید. می‌توانید چیزهای قدیمی را به شیوه‌ای نو ببینید. برای کارهای کنونی خود سخت بکوشید. می‌توانید ایده‌ها و کسب‌وکارتان را پیش ببرید. و مهم‌تر از همه، اکنون زمان مناسبی برای یادگیری است. کارهای زیادی را به عهده نگیرید.</translation>
+        <translation>مشکلات قدیمی را پشت سر بگذارید و با ذهنی تازه به زندگی نگاه کنید. می‌توانید چیزهای قدیمی را به شیوه‌ای نو ببینید. برای کارهای کنونی خود سخت بکوشید. می‌توانید ایده‌ها و کسب‌وکارتان را پیش ببرید. مهم‌تر از همه، اکنون زمان مناسبی برای یادگیری است. کارهای زیادی را بر عهده نگیرید.</translation>
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Don&apos;t try to stop anything, which is out of your reach, just like a storm that&apos;s unstoppable. Work on social activities if you can. This is a good time to have a broad outlook as possible on things, to put personal goals, achievements or needs to one side as much as you can.</source>
-        <translation>سعی نکنید چیزی را که از دسترس شما بیرون است متوقف کنید؛ همان‌گونه که جلوی طوفان را نمی‌توان گرفت. اگر می‌توانید، به فعالیت‌های اجتماعی بپردازید. اکنون زمان خوبی است تا با دیدی هرچه گسترده‌تر به امور بنگرید و اهداف، دستاوردها یا نیازهای شخصی خود را تا جای ممکن کنار بگذارید.</translation>
+        <translation>سعی نکنید چیزی را که از اختیار شما بیرون است متوقف کنید؛ همان‌گونه که جلوی طوفان را نمی‌توان گرفت. اگر می‌توانید، به فعالیت‌های اجتماعی بپردازید. اکنون زمان خوبی است تا با دیدی هرچه گسترده‌تر به امور بنگرید و اهداف، دستاوردها یا نیازهای شخصی خود را تا جای ممکن کنار بگذارید.</translation>
     </message>
     <message>
         <source>Your Varodara Zevaz Adavuv is: </source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation>&amp;بررسی به‌روزرسانی</translation>
+        <translation>&amp;بررسی به‌روزرسانی‌ها</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>این نرم‌افزار را با نام سایت خود عرضه کنید. وفاداری و بازدیدکنندگان سایتتان را افزایش دهید. نام و پیوند سایت خود را اینجا بگذارید. جزئیات را در «راهنما» ببینید. برای اطلاعات بیشتر دربارهٔ برند مشترک اینجا کلیک کنید.</translation>
+        <translation>این نرم‌افزار را با نام سایت خود عرضه کنید. وفاداری و شمار بازدیدکنندگان سایتتان را افزایش دهید. نام و پیوند سایت خود را اینجا بگذارید. جزئیات را در «راهنما» ببینید. برای اطلاعات بیشتر دربارهٔ برند مشترک اینجا کلیک کنید.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -368,7 +368,7 @@
     <message>
         <source>OV Varodara Zevaz Adavuv Software gives you an idea about the trends and influences of a month of your life. There are 9 personal months. This number is calculated by adding your Birth Day, Birth Month, Current Month and Current Year. So this software helps you in getting the current and past month&apos;s forecast.</source>
         <extracomment>The box holds about 60 characters a line, on six lines, the rights notice included.</extracomment>
-        <translation>نرم‌افزار OV Varodara Zevaz Adavuv تصویری از روندها و تأثیرهای یک ماه از زندگی‌تان به شما می‌دهد. 9 ماه شخصی وجود دارد. این عدد از جمع روز تولد، ماه تولد، ماه جاری و سال جاری به دست می‌آید. به این ترتیب، این نرم‌افزار پیش‌بینی ماه جاری و ماه گذشته را به شما می‌دهد.</translation>
+        <translation>نرم‌افزار OV Varodara Zevaz Adavuv تصویری از روندها و تأثیرهای یک ماه از زندگی‌تان به شما می‌دهد. 9 ماه شخصی وجود دارد. این عدد از جمع روز تولد، ماه تولد، ماه جاری و سال جاری به دست می‌آید. به این ترتیب، این نرم‌افزار پیش‌بینی ماه جاری و ماه گذشته را در اختیارتان می‌گذارد.</translation>
     </message>
     <message>
         <source>© Orvane Softwares, %1. All rights reserved.</source>
@@ -431,7 +431,9 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>اگر از این نرم‌افزار لذت برده‌اید، بی‌شک به دیگر نرم‌افزارهای Orvane Softwares هم علاقه‌مند خواهید شد. ما کار را با یک نرم‌افزار آغاز کردیم و اکنون بزرگ‌ترین منبع orvane softwares در جهان شده‌ایم. از طالع‌بینی، فراروان‌شناسی و تاروت گرفته تا عددشناسی و علوم غریبه، در همهٔ زمینه‌ها برنامه داریم و به این ترتیب کاربرانمان می‌توانند به فراخور علاقهٔ خود از میان گزینه‌های فراوان انتخاب کنند.%1همهٔ برنامه‌های مجموعهٔ Orvane Softwares ساده و آسان‌اند. کار با آن‌ها نه‌تنها سرگرم‌کننده، بلکه بسیار آموزنده است. همین امروز آن‌ها را امتحان کنید و تجربهٔ خود را با دوستان و خانواده‌تان در میان بگذارید. </translation>
+        <translation>اگر از این نرم‌افزار لذت برده‌اید، بی‌شک به دیگر نرم‌افزارهای Orvane Softwares هم علاقه‌مند خواهید شد. ما کار را با یک نرم‌افزار آغاز کردیم و اکنون بزرگ‌ترین منبع orvane softwares در جهان شده‌ایم. از طالع‌بینی، فراروان‌شناسی و تاروت گرفته تا عددشناسی و علوم غریبه، در همهٔ زمینه‌ها برنامه داریم و به این ترتیب کاربرانمان می‌توانند به فراخور علاقهٔ خود از میان گزینه‌های فراوان انتخاب کنند.
+همهٔ برنامه‌های مجموعهٔ Orvane Softwares ساده و آسان‌اند. کار با آن‌ها نه‌تنها سرگرم‌کننده، بلکه بسیار آموزنده است. همین امروز آن‌ها را امتحان کنید و تجربهٔ خود را با دوستان و خانواده‌تان در میان بگذارید.
+%1</translation>
     </message>
     <message>
         <source>Click Here To Visit Orvane Softwares</source>
