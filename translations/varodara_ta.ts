@@ -381,12 +381,12 @@
     </message>
     <message>
         <source> Click here for more details.</source>
-        <translation> மேலும் விவரங்கள் இங்கே.</translation>
+        <translation> விவரங்கள் இங்கே.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the address of the maker&apos;s main site.</extracomment>
-        <translation>%1 தளத்துக்குச் செல்க</translation>
+        <translation>%1-க்குச் செல்க</translation>
     </message>
 </context>
 <context>
@@ -446,7 +446,7 @@
     </message>
     <message>
         <source>First Name</source>
-        <translation>முதல் பெயர்</translation>
+        <translation>பெயர்</translation>
     </message>
     <message>
         <source>Middle Name</source>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>பின்செல்(&amp;B)</translation>
+        <translation>திரும்பு(&amp;B)</translation>
     </message>
 </context>
 </TS>
