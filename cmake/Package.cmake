@@ -21,8 +21,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VARODARA_MAIN_SITE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-dejavu-core")
-# Qt's own texts (the message boxes' buttons) in the user's language, and a font for Hindi.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, fonts-lohit-deva")
+# Qt's own texts (the message boxes' buttons) in the user's language, and fonts for Hindi,
+# Bengali and Tamil.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-wayland, qt6-translations-l10n, fonts-lohit-deva, fonts-lohit-beng-bengali, fonts-samyak-taml")
 # The first line is the synopsis, the rest the extended text (CPack indents it).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "numerology desktop program: your personal month number
 ${VARODARA_TITLE} works out a personal month number, a digit

@@ -6,9 +6,10 @@ set -euo pipefail
 VARODARA_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-wayland
-  # translations: lupdate and lrelease with their CMake package, Qt's own translations, and a
-  # Devanagari font for the Hindi texts
-  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-lohit-deva
+  # translations: lupdate and lrelease with their CMake package, Qt's own translations, and fonts
+  # for the Hindi, Bengali and Tamil texts (Samyak: Lohit Tamil's tall line sets its baseline
+  # below the captions' boxes)
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-lohit-deva fonts-lohit-beng-bengali fonts-samyak-taml
   libgtest-dev
   fonts-dejavu-core
   xvfb xauth xdotool xclip xdg-utils dbus faketime

@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>E-Mail Ihres Freundes</translation>
+        <translation>E-Mail-Adresse Ihres Freundes</translation>
     </message>
 </context>
 <context>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>Unsere &amp;Website</translation>
+        <translation>Unsere &amp;Website besuchen</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;Online verdienen</translation>
+        <translation>&amp;Online Geld verdienen</translation>
     </message>
 </context>
 <context>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>Versehen Sie diese Software mit Ihrer Marke. Steigern Sie Treue und Besucherzahlen Ihrer Website. Hier könnten Name &amp; Link Ihrer Website stehen. Details unter „Hilfe“. Mehr zum Co-Branding: hier klicken.</translation>
+        <translation>Versehen Sie diese Software mit Ihrer Marke. Steigern Sie Treue und Besucherzahlen Ihrer Website. Hier könnten Name und Link Ihrer Website stehen. Details unter „Hilfe“. Mehr zum Co-Branding: hier klicken.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>Middle Name</source>
-        <translation>2. Vorname</translation>
+        <translation>Zweiter Vorname</translation>
     </message>
     <message>
         <source>Last Name</source>

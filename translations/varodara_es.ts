@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Escribe el correo de tu amigo</translation>
+        <translation>Escribe el correo electrónico de tu amigo</translation>
     </message>
     <message>
         <source>Application is already running</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>El correo no puede contener espacios</translation>
+        <translation>El correo electrónico no puede contener espacios</translation>
     </message>
 </context>
 <context>
@@ -263,11 +263,11 @@
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Nombre del amigo</translation>
+        <translation>Nombre de tu amigo</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Correo del amigo</translation>
+        <translation>Correo electrónico de tu amigo</translation>
     </message>
 </context>
 <context>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>Se&amp;guir</translation>
+        <translation>&amp;Continuar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -290,11 +290,11 @@
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation>&amp;Ayuda en línea</translation>
+        <translation>Ay&amp;uda en línea</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítanos en línea</translation>
+        <translation>&amp;Visitar nuestro sitio web</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>&amp;Sobre el programa</translation>
+        <translation>&amp;Acerca del programa</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Gana dinero en &amp;línea</translation>
+        <translation>Ganar dinero en &amp;línea</translation>
     </message>
 </context>
 <context>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>Añade la marca de tu sitio a este programa. Gana fidelidad y tráfico para tu sitio. Pon aquí el nombre &amp; el enlace de tu sitio. Detalles en &quot;Ayuda&quot;. Haz clic aquí para saber más sobre la marca compartida.</translation>
+        <translation>Añade la marca de tu sitio a este programa. Gana fidelidad y tráfico para tu sitio. Pon aquí el nombre y el enlace de tu sitio. Detalles en &quot;Ayuda&quot;. Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Download Orvane Softwares</source>
-        <translation>Descarga Orvane Softwares</translation>
+        <translation>Descargar Orvane Softwares</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>Middle Name</source>
-        <translation>2.º nombre</translation>
+        <translation>Segundo nombre</translation>
     </message>
     <message>
         <source>Last Name</source>
@@ -458,23 +458,23 @@
     </message>
     <message>
         <source>Birth Date</source>
-        <translation>Fecha natal</translation>
+        <translation>Fecha de nacimiento</translation>
     </message>
     <message>
         <source>Birth Month</source>
-        <translation>Mes natal</translation>
+        <translation>Mes de nacimiento</translation>
     </message>
     <message>
         <source>Birth Day</source>
-        <translation>Día natal</translation>
+        <translation>Día de nacimiento</translation>
     </message>
     <message>
         <source>Birth Year</source>
-        <translation>Año natal</translation>
+        <translation>Año de nacimiento</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>Se&amp;guir</translation>
+        <translation>&amp;Continuar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

@@ -13,23 +13,23 @@
     </message>
     <message>
         <source>Please Specify Your Birth Date</source>
-        <translation>कृपया अपनी जन्म तिथि बताएँ</translation>
+        <translation>कृपया अपने जन्म का दिन बताएँ</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Month</source>
-        <translation>कृपया अपना जन्म माह बताएँ</translation>
+        <translation>कृपया अपने जन्म का माह बताएँ</translation>
     </message>
     <message>
         <source>Please Specify Your Birth Year</source>
-        <translation>कृपया अपना जन्म वर्ष बताएँ</translation>
+        <translation>कृपया अपने जन्म का वर्ष बताएँ</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>कृपया सही तिथि या माह दर्ज करें!</translation>
+        <translation>कृपया सही दिन या माह चुनें!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>कृपया सही तिथि या माह दर्ज करें!</translation>
+        <translation>कृपया सही दिन या माह चुनें!</translation>
     </message>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>The Varodara Zevaz Adavuv describes what your lessons are during the course of the month, the trends and particular influences that are affecting you personally.</source>
-        <translation>Varodara Zevaz Adavuv बताता है कि इस महीने आपके लिए क्या सबक हैं और कौन-सी प्रवृत्तियाँ व विशेष प्रभाव आप पर व्यक्तिगत रूप से असर डाल रहे हैं।</translation>
+        <translation>Varodara Zevaz Adavuv बताता है कि इस महीने आपके लिए क्या सबक हैं, और कौन-सी प्रवृत्तियाँ व विशेष प्रभाव निजी तौर पर आप पर काम कर रहे हैं।</translation>
     </message>
 </context>
 <context>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>आगे(&amp;N)</translation>
+        <translation>आगे बढ़ें(&amp;N)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>निकास(&amp;X)</translation>
+        <translation>बाहर निकलें(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>सॉफ़्टवेयर परिचय(&amp;A)</translation>
+        <translation>सॉफ़्टवेयर के बारे में(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>इस सॉफ़्टवेयर को अपनी साइट के लिए को-ब्रांड करें। साइट से लोगों का जुड़ाव और ट्रैफ़िक बढ़ाएँ। अपनी साइट का नाम &amp; लिंक यहाँ डालें। विवरण &quot;मदद&quot; में देखें। को-ब्रांडिंग की जानकारी के लिए यहाँ क्लिक करें।</translation>
+        <translation>इस सॉफ़्टवेयर को अपनी साइट के लिए को-ब्रांड करें। साइट से लोगों का जुड़ाव और ट्रैफ़िक बढ़ाएँ। अपनी साइट का नाम और लिंक यहाँ डालें। विवरण &quot;मदद&quot; में देखें। को-ब्रांडिंग की जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -368,7 +368,7 @@
     <message>
         <source>OV Varodara Zevaz Adavuv Software gives you an idea about the trends and influences of a month of your life. There are 9 personal months. This number is calculated by adding your Birth Day, Birth Month, Current Month and Current Year. So this software helps you in getting the current and past month&apos;s forecast.</source>
         <extracomment>The box holds about 60 characters a line, on six lines, the rights notice included.</extracomment>
-        <translation>OV Varodara Zevaz Adavuv सॉफ़्टवेयर आपको जीवन के किसी महीने की प्रवृत्तियों और प्रभावों का अंदाज़ा देता है। व्यक्तिगत महीने 9 होते हैं। यह अंक आपके जन्म दिन, जन्म माह, वर्तमान माह और वर्तमान वर्ष को जोड़कर निकाला जाता है। इस तरह यह सॉफ़्टवेयर आपको वर्तमान और पिछले महीने का पूर्वानुमान देता है।</translation>
+        <translation>OV Varodara Zevaz Adavuv सॉफ़्टवेयर आपको जीवन के किसी महीने की प्रवृत्तियों और प्रभावों का अंदाज़ा देता है। व्यक्तिगत महीने 9 होते हैं। यह अंक आपके जन्म के दिन और माह में वर्तमान माह और वर्ष जोड़कर निकाला जाता है। इस तरह यह सॉफ़्टवेयर आपको वर्तमान और पिछले महीने का भविष्यफल देता है।</translation>
     </message>
     <message>
         <source>© Orvane Softwares, %1. All rights reserved.</source>
@@ -419,11 +419,11 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>निकास(&amp;X)</translation>
+        <translation>बाहर निकलें(&amp;X)</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>निकास</translation>
+        <translation>बाहर निकलें</translation>
     </message>
     <message>
         <source>Download Orvane Softwares</source>
@@ -458,27 +458,27 @@
     </message>
     <message>
         <source>Birth Date</source>
-        <translation>जन्म तिथि</translation>
+        <translation>जन्मतिथि</translation>
     </message>
     <message>
         <source>Birth Month</source>
-        <translation>जन्म माह</translation>
+        <translation>जन्म का माह</translation>
     </message>
     <message>
         <source>Birth Day</source>
-        <translation>जन्म दिन</translation>
+        <translation>जन्म का दिन</translation>
     </message>
     <message>
         <source>Birth Year</source>
-        <translation>जन्म वर्ष</translation>
+        <translation>जन्म का वर्ष</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>आगे(&amp;N)</translation>
+        <translation>आगे बढ़ें(&amp;N)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>निकास(&amp;X)</translation>
+        <translation>बाहर निकलें(&amp;X)</translation>
     </message>
 </context>
 <context>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>पीछे(&amp;B)</translation>
+        <translation>पीछे जाएँ(&amp;B)</translation>
     </message>
 </context>
 </TS>

@@ -208,11 +208,11 @@
     </message>
     <message>
         <source>You will make new friends. You will achieve some most awaited success. Take care about small things in life. Conflicts may arise, and if you do, attempt to ease them by cooperating with those involved. You will have peace and harmony.</source>
-        <translation>Você fará novos amigos e alcançará um sucesso tão esperado. Cuide das pequenas coisas da vida. Podem surgir conflitos; se isso acontecer, tente amenizá-los cooperando com as pessoas envolvidas. Você terá paz e harmonia.</translation>
+        <translation>Você fará novos amigos e alcançará um sucesso muito esperado. Cuide das pequenas coisas da vida. Podem surgir conflitos; se isso acontecer, tente amenizá-los cooperando com as pessoas envolvidas. Você terá paz e harmonia.</translation>
     </message>
     <message>
         <source>This is the month of creativity. Maintain optimism and free your mind. You can start anything new this month. Explore the artistic side of yourself. Invitations, friends and social activities are in the air.</source>
-        <translation>Este é o mês da criatividade. Mantenha o otimismo e liberte a mente. Você pode começar algo novo neste mês. Explore o seu lado artístico. Convites, amigos e atividades sociais estão no horizonte.</translation>
+        <translation>Este é o mês da criatividade. Mantenha o otimismo e liberte a mente. Neste mês, você pode começar o que quiser. Explore o seu lado artístico. Convites, amigos e atividades sociais estão no horizonte.</translation>
     </message>
     <message>
         <source>Pay attention to legal, property and financial matters. Organize your work and stick to it. Be cautious, patient and methodical in everything that you do. So planning is very important this month.</source>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -310,14 +310,14 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Renda &amp;online</translation>
+        <translation>Ganhar dinheiro &amp;online</translation>
     </message>
 </context>
 <context>
     <name>ui::Promotions</name>
     <message>
         <source>Share your readings in our free online forum. Visit us at %1</source>
-        <translation>Compartilhe suas leituras no nosso fórum online grátis. Acesse %1</translation>
+        <translation>Compartilhe suas leituras no nosso fórum online gratuito. Acesse %1</translation>
     </message>
     <message>
         <source>Forum</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>Ponha a marca do seu site neste software. Aumente a fidelidade e o tráfego do seu site. Inclua aqui o nome &amp; o link do seu site. Detalhes em &quot;Ajuda&quot;. Clique aqui e saiba mais sobre co-branding.</translation>
+        <translation>Ponha a marca do seu site neste software. Aumente a fidelidade e o tráfego do seu site. Inclua aqui o nome e o link do seu site. Detalhes em &quot;Ajuda&quot;. Clique aqui e saiba mais sobre co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -344,11 +344,11 @@
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>Indique um amigo &amp;já</translation>
+        <translation>Indique um amigo &amp;agora</translation>
     </message>
     <message>
         <source>Refer A Friend Now</source>
-        <translation>Indique um amigo já</translation>
+        <translation>Indique um amigo agora</translation>
     </message>
 </context>
 <context>
@@ -373,7 +373,7 @@
     <message>
         <source>© Orvane Softwares, %1. All rights reserved.</source>
         <extracomment>%1 is the maker&apos;s main site.</extracomment>
-        <translation>© Orvane Softwares, %1. Direitos reservados.</translation>
+        <translation>© Orvane Softwares, %1. Todos os direitos reservados.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -458,19 +458,19 @@
     </message>
     <message>
         <source>Birth Date</source>
-        <translation>Dia de nasc.</translation>
+        <translation>Data de nascimento</translation>
     </message>
     <message>
         <source>Birth Month</source>
-        <translation>Mês de nasc.</translation>
+        <translation>Mês de nascimento</translation>
     </message>
     <message>
         <source>Birth Day</source>
-        <translation>Dia de nasc.</translation>
+        <translation>Dia de nascimento</translation>
     </message>
     <message>
         <source>Birth Year</source>
-        <translation>Ano de nasc.</translation>
+        <translation>Ano de nascimento</translation>
     </message>
     <message>
         <source>&amp;Next</source>

@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTextLayout>
+#include <QtMath>
 #include <map>
 
 #include "appfixture.h"
@@ -97,6 +99,27 @@ protected:
                     ? metrics.boundingRect(label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, text)
                     : metrics.tightBoundingRect(text);
             EXPECT_LE(needed.height(), shown) << text.toStdString();
+            if (!label->wordWrap()) {
+                // Where the ink falls: a fallback font's line may set the baseline lower than the
+                // label's own font would, its ink behind a control laid over the label's foot.
+                int below = shown;
+                const QObjectList& siblings = label->parentWidget()->children();
+                for (qsizetype i = siblings.indexOf(label) + 1; i < siblings.size(); ++i) {
+                    const auto* over = qobject_cast<QWidget*>(siblings[i]);
+                    if (over != nullptr && !over->isHidden() && over->y() > label->y() &&
+                        over->geometry().intersects(label->geometry()))
+                        below = std::min(below, over->y() - label->y());
+                }
+                QTextLayout layout(text, label->font());
+                layout.beginLayout();
+                const QTextLine line = layout.createLine();
+                layout.endLayout();
+                const int slack = label->contentsRect().height() - qCeil(line.height());
+                const Qt::Alignment align = label->alignment();
+                const int top = (align & Qt::AlignBottom) ? slack : (align & Qt::AlignVCenter) ? slack / 2 : 0;
+                EXPECT_LT(label->contentsRect().top() + top + qRound(line.ascent()) + needed.bottom(), below)
+                    << text.toStdString();
+            }
             EXPECT_LE(label->wordWrap() ? needed.width() : metrics.horizontalAdvance(text), label->width())
                 << text.toStdString();
         } else if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
