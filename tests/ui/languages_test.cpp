@@ -63,8 +63,9 @@ protected:
                 // Every title on the bar, none behind its overflow arrow; the client area whole below it.
                 const QMenuBar* bar = main->menuBar();
                 for (QAction* menu : bar->actions()) {
-                    if (menu->isVisible())
+                    if (menu->isVisible()) {
                         EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(menu))) << menu->text().toStdString();
+                    }
                 }
                 EXPECT_EQ(main->centralWidget()->y(), bar->height());
                 EXPECT_EQ(main->height(), bar->height() + main->centralWidget()->height());

@@ -30,7 +30,7 @@ void MakeLabel(QWidget* parent, const char* name, const QString& text, const QFo
     label->setWordWrap(true);
     label->setAccessibleName(text);
     Wear(label, kHouse, Backdrop::AsDrawn);
-    label->setGeometry(box);
+    PlaceRect(label, box);
     ShrinkToFit(label, font);
 }
 
@@ -44,10 +44,9 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, int 
     label->setFont(Verdana(8.25, false, true));
     Wear(label, kHouse, Backdrop::AsDrawn);
     const QRect box = TwipsRect(left, top, width, 0);
-    label->move(box.topLeft());
     label->adjustSize();
-    if (label->width() > box.width())
-        label->move(std::max(0, box.x() + box.width() - label->width()), box.y());
+    const int x = label->width() > box.width() ? std::max(0, box.x() + box.width() - label->width()) : box.x();
+    PlaceRect(label, QRect(QPoint(x, box.y()), label->size()));
     return label;
 }
 
@@ -67,8 +66,7 @@ frmAbout::frmAbout(AppContext& context)
     programIcon->setObjectName(QStringLiteral("Picture1"));
     programIcon->setAccessibleName(tr("Program icon"));
     programIcon->setPixmap(ProgramPixmap(32, devicePixelRatioF()));
-    programIcon->move(TwipsRect(120, 120, 0, 0).topLeft());
-    programIcon->adjustSize();
+    PlaceSizedToContent(programIcon, 120, 120);
 
     auto* cmdOK = Place(new HouseButton(tr("OK"), this), "cmdOK", 5400, 3240, 1260, 345);
     cmdOK->setDefault(true);
@@ -79,7 +77,7 @@ frmAbout::frmAbout(AppContext& context)
     separatorLine->setAccessibleName(tr("Separator"));
     separatorLine->setFrameShape(QFrame::NoFrame);
     Wear(separatorLine, kWhiteLine);
-    separatorLine->setGeometry(Twips(-60), Twips(3150), Twips(6840 + 60), 2);
+    PlaceRect(separatorLine, QRect(Twips(-60), Twips(3150), Twips(6840 + 60), 2));
 
     //: The box holds about 60 characters a line, on six lines, the rights notice included.
     const QString description =

@@ -103,7 +103,8 @@ void frmExitScreen::buildControls()
     m_cmdClose->setAutoDefault(true);
     connect(m_cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
 
-    m_referFrame = Place(new ReferAFriendBox(m_context.help, m_context.platform.messages, this), 120, 3240, 7065, 1455);
+    m_referFrame =
+        new ReferAFriendBox(m_context.help, m_context.platform.messages, this, TwipsRect(120, 3240, 7065, 1455));
 
     auto* catalogueFrame = Place(new QGroupBox(tr("Download Orvane Softwares"), this), "Frame6", 7320, 120, 3735, 4575);
     StyleNavyFrame(catalogueFrame);
