@@ -1,8 +1,9 @@
 // Every window in every language the program speaks: each text translated and inside its
 // control's box, measured with the control's font, no font below 7 pt, and every control where
-// the English window has it.
+// the English window has it, mirrored in Arabic and Persian.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +23,7 @@
 namespace {
 
 struct Shown {
-    QRect geometry;
+    QRect geometry;  // right to left, mirrored back inside its parent
     QString text;  // what the control shows or is named by
     bool sizedToText = false;
 };
@@ -38,6 +39,9 @@ protected:
     {
         const platform::Translations translations(language);
         translations.install();
+        // Set by installing the translations, before any window is built.
+        const bool rightToLeft = language == QLatin1String("ar") || language == QLatin1String("fa");
+        EXPECT_EQ(QGuiApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         registry.unloadAll();
         flushDeletes();
         std::map<QString, Shown> shown;
@@ -50,7 +54,10 @@ protected:
                 if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
                     continue;
                 const QString key = window->objectName() + QLatin1Char('.') + control->objectName();
-                shown[key] = {control->geometry(), textOf(control), kSizedToText.contains(key)};
+                QRect geometry = control->geometry();
+                if (rightToLeft && !control->isWindow())
+                    geometry.moveLeft(control->parentWidget()->width() - geometry.x() - geometry.width());
+                shown[key] = {geometry, textOf(control), kSizedToText.contains(key)};
                 SCOPED_TRACE(language.toStdString() + " " + key.toStdString());
                 EXPECT_GE(control->font().pointSizeF(), 7.0);
                 expectFits(control);

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "shell/modhelp.h"
+#include "ui/bidi.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/housebutton.h"
@@ -86,10 +87,10 @@ frmAbout::frmAbout(AppContext& context)
            "Birth Day, Birth Month, Current Month and Current Year. So this software helps you in "
            "getting the current and past month's forecast.");
     //: %1 is the maker's main site.
-    const QString rights = tr("© Orvane Softwares, %1. All rights reserved.").arg(shell::SiteHost(shell::Site::Main));
+    const QString rights = tr("© Orvane Softwares, %1. All rights reserved.").arg(Isolated(shell::SiteHost(shell::Site::Main)));
     MakeLabel(this, "Label1", description + QStringLiteral("  ") + rights, Verdana(8.25),
               TwipsRect(840, 480, 5655, 1275));
-    MakeLabel(this, "Label2", kWindowCaption, Verdana(9.75, true), TwipsRect(960, 120, 5295, 255));
+    MakeLabel(this, "Label2", InWindowReadingOrder(kWindowCaption), Verdana(9.75, true), TwipsRect(960, 120, 5295, 255));
     MakeLabel(this, "Label3",
               tr("Home Business Opportunity. Start your own Internet business and make money online. Get this "
                  "software fully branded for your website."),
@@ -97,7 +98,7 @@ frmAbout::frmAbout(AppContext& context)
 
     LinkLabel* lblCobrand = MakeLink(this, "lblCobrand", tr(" Click here for more details."), 4320, 2760, 2415);
     //: %1 is the address of the maker's main site.
-    const QString homePage = tr("Click here to visit %1").arg(shell::SiteAddress(shell::Site::Main));
+    const QString homePage = tr("Click here to visit %1").arg(Isolated(shell::SiteAddress(shell::Site::Main)));
     LinkLabel* lblHomePage = MakeLink(this, "lblHomePage", homePage, 2640, 1800, 4050);
     // Both open the page and leave this window open.
     connect(lblCobrand, &LinkLabel::clicked, this, [this] { m_context.help.OpenFullyBrandedPage(); });
