@@ -3,8 +3,8 @@
 // the English window has it, mirrored in Arabic and Persian.
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -24,7 +24,7 @@ namespace {
 
 struct Shown {
     QRect geometry;  // right to left, mirrored back inside its parent
-    QString text;  // what the control shows or is named by
+    QString text;    // what the control shows or is named by
     bool sizedToText = false;
 };
 
@@ -89,7 +89,9 @@ protected:
             return list->itemText(list->count() - 1);
         const char* property = control->inherits("QGroupBox") ? "title" : "text";
         const QString text = control->property(property).toString();
-        return text.isEmpty() ? control->accessibleName() : text;
+        QString shown = text.isEmpty() ? control->accessibleName() : text;
+        // Without the marks that only order a text from the right.
+        return shown.remove(QRegularExpression(QStringLiteral("[\\x{200F}\\x{2066}-\\x{2069}]")));
     }
 
     static void expectFits(QWidget* control)

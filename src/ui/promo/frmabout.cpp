@@ -87,10 +87,12 @@ frmAbout::frmAbout(AppContext& context)
            "Birth Day, Birth Month, Current Month and Current Year. So this software helps you in "
            "getting the current and past month's forecast.");
     //: %1 is the maker's main site.
-    const QString rights = tr("© Orvane Softwares, %1. All rights reserved.").arg(Isolated(shell::SiteHost(shell::Site::Main)));
+    const QString rights =
+        tr("© Orvane Softwares, %1. All rights reserved.").arg(Isolated(shell::SiteHost(shell::Site::Main)));
     MakeLabel(this, "Label1", description + QStringLiteral("  ") + rights, Verdana(8.25),
               TwipsRect(840, 480, 5655, 1275));
-    MakeLabel(this, "Label2", InWindowReadingOrder(kWindowCaption), Verdana(9.75, true), TwipsRect(960, 120, 5295, 255));
+    MakeLabel(this, "Label2", InWindowReadingOrder(kWindowCaption), Verdana(9.75, true),
+              TwipsRect(960, 120, 5295, 255));
     MakeLabel(this, "Label3",
               tr("Home Business Opportunity. Start your own Internet business and make money online. Get this "
                  "software fully branded for your website."),
