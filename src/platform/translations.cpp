@@ -21,6 +21,8 @@ QStringList QtTranslationFolders()
 // Qt's own texts that the program shows: the message boxes' buttons and the text boxes' context
 // menus. Qt ships them in every language the program speaks but Hindi; listed here so that the
 // translators' tool puts them into every file of the program, whose Hindi file carries them.
+// Last, Qt's layout direction: "RTL" in a right-to-left language, whose installed translation
+// then turns the whole application right to left, "LTR" in every other.
 [[maybe_unused]] constexpr const char* kQtTextsShown[] = {
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
@@ -39,6 +41,7 @@ QStringList QtTranslationFolders()
     QT_TRANSLATE_NOOP("QWidgetTextControl", "&Paste"),
     QT_TRANSLATE_NOOP("QWidgetTextControl", "Delete"),
     QT_TRANSLATE_NOOP("QWidgetTextControl", "Select All"),
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION"),
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QFrame>
 
 #include "shell/modhelp.h"
+#include "ui/bidi.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/frames.h"
@@ -45,7 +46,7 @@ LinkLabel* MakeOfferLink(QFrame* frame, const QString& text, const char* objectN
 QString ForumPromotionText()
 {
     return QCoreApplication::translate("ui::Promotions", "Share your readings in our free online forum. Visit us at %1")
-        .arg(shell::SiteHost(shell::Site::Main));
+        .arg(Isolated(shell::SiteHost(shell::Site::Main)));
 }
 
 LinkLabel* BuildForumStrip(QWidget* window, shell::modHelp& help, const StripPlace& place)

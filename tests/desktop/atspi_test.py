@@ -6,8 +6,9 @@ forced on, finds its main window among the bus's applications, and checks that e
 control of the main window is there with the role and the name a screen reader announces, and
 that each birth-date list carries its label. Then follows the forum link as a screen reader does,
 through its press action, and checks that the browser (a recording script) was asked for the
-home page. Last, the program under a German locale: the update question's buttons read "Ja" and
-"Nein", the main window's frame is German, and Next shows the German reading.
+home page. Then the program under a German locale: the update question's buttons read "Ja" and
+"Nein", the main window's frame is German, and Next shows the German reading. Last, under an
+Arabic locale the main window is mirrored.
 """
 import os
 import signal
@@ -193,6 +194,49 @@ def german_road(program, env):
             process.kill()
 
 
+def arabic_road(program, env):
+    """Under Arabic the main window is the English one mirrored: Next in its left half, the
+    year's list left of the day's (the lists' digits stay as they are), the frame in Arabic."""
+    config = env["XDG_CONFIG_HOME"] + "-ar"
+    os.mkdir(config, 0o700)
+    process = subprocess.Popen([program], env=dict(env, XDG_CONFIG_HOME=config, LANGUAGE="ar", LANG="ar_EG.UTF-8"))
+    try:
+        window = wait_for(20, lambda: main_window(process.pid))
+        if window is None:
+            print("FAIL: Arabic: no main window")
+            return False
+        extents = lambda accessible: accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        frame = extents(window)
+        buttons = [extents(child) for child in wait_for(5, lambda: [child for child in walk_all(window)
+                   if child.getRoleName() == "push button" and child.getState().contains(pyatspi.STATE_SHOWING)])]
+        year, day = extents(find(window, "combo box", "1900")), extents(find(window, "combo box", "1"))
+        panels = [name for role, name in walk(window, set()) if role == "panel"]
+        if len(buttons) != 1 or buttons[0].x + buttons[0].width > frame.x + frame.width // 2:
+            print(f"FAIL: Arabic: Next is not in the left half of {frame}: {buttons}")
+            return False
+        if year.x + year.width > day.x:
+            print(f"FAIL: Arabic: the year's list {year} is not left of the day's {day}")
+            return False
+        if not panels or "Please Fill In The Below Details:" in panels:
+            print(f"FAIL: Arabic: the details frame reads {panels}")
+            return False
+        print("Arabic: the main window is mirrored and its frame is not English")
+        return True
+    finally:
+        process.send_signal(signal.SIGTERM)
+        try:
+            process.wait(10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+
+
+def walk_all(accessible):
+    yield accessible
+    for child in accessible:
+        if child is not None:
+            yield from walk_all(child)
+
+
 def main():
     program = sys.argv[1]
     dump = "--dump" in sys.argv[3:]
@@ -247,7 +291,7 @@ def main():
                 process.wait(10)
             except subprocess.TimeoutExpired:
                 process.kill()
-        return 0 if german_road(program, env) else 1
+        return 0 if german_road(program, env) and arabic_road(program, env) else 1
 
 
 if __name__ == "__main__":

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/translations.h"
+#include "product.h"
 
 namespace {
 
@@ -17,10 +18,12 @@ TEST(Translations, theFirstLanguageSpokenOrEnglishDecidesAndARegionTakesItsLangu
         {{"pt_BR"}, "pt_BR"},
         {{"es-MX"}, "es"},
         {{"hi-IN"}, "hi"},
-        {{"fr-FR", "es"}, "es"},
+        {{"ar_EG"}, "ar"},
+        {{"fa-IR", "en-US"}, "fa"},
+        {{"ja-JP", "es"}, "es"},
         {{"en-US", "de-DE"}, ""},
         {{"C"}, ""},
-        {{"fr-FR"}, ""},
+        {{"ja-JP"}, ""},
         {{}, ""},
     };
     for (const auto& c : cases)
@@ -29,6 +32,15 @@ TEST(Translations, theFirstLanguageSpokenOrEnglishDecidesAndARegionTakesItsLangu
     // Loaded without an application object, as the command line does.
     EXPECT_EQ(platform::Translations(QStringLiteral("de")).translate("Months", "March"), QStringLiteral("März"));
     EXPECT_EQ(platform::Translations(QString()).translate("Months", "March"), QStringLiteral("March"));
+
+    // Qt's convention: each language names its direction, and only Arabic and Persian read from the right.
+    for (const char* spoken : product::kLanguages) {
+        const QString language = QLatin1String(spoken);
+        const bool rightToLeft = language == QLatin1String("ar") || language == QLatin1String("fa");
+        EXPECT_EQ(platform::Translations(language).translate("QGuiApplication", "QT_LAYOUT_DIRECTION"),
+                  QLatin1String(rightToLeft ? "RTL" : "LTR"))
+            << spoken;
+    }
 }
 
 }  // namespace

@@ -164,7 +164,7 @@ TEST_F(ExitScreenTest, placeholders_clear_on_focus_and_come_back_when_left_empty
         SCOPED_TRACE(std::string(c.box) + " [" + c.before.toStdString() + "]");
         if (c.german && germanBox == nullptr) {
             german.install();
-            germanBox = new ui::ReferAFriendBox(help, fake.messages, &form);
+            germanBox = new ui::ReferAFriendBox(help, fake.messages, &form, ui::TwipsRect(120, 3240, 7065, 1455));
             germanBox->show();
         }
         QWidget* box = child(c.german ? germanBox : &form, c.box);

@@ -1,9 +1,10 @@
 // Every window in every language the program speaks: each text translated and inside its
 // control's box, measured with the control's font, no font below 7 pt, and every control where
-// the English window has it.
+// the English window has it, mirrored in Arabic and Persian.
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -24,8 +25,8 @@
 namespace {
 
 struct Shown {
-    QRect geometry;
-    QString text;  // what the control shows or is named by
+    QRect geometry;  // right to left, mirrored back inside its parent
+    QString text;    // what the control shows or is named by
     bool sizedToText = false;
 };
 
@@ -40,6 +41,9 @@ protected:
     {
         const platform::Translations translations(language);
         translations.install();
+        // Set by installing the translations, before any window is built.
+        const bool rightToLeft = language == QLatin1String("ar") || language == QLatin1String("fa");
+        EXPECT_EQ(QGuiApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         registry.unloadAll();
         flushDeletes();
         std::map<QString, Shown> shown;
@@ -52,7 +56,10 @@ protected:
                 if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
                     continue;
                 const QString key = window->objectName() + QLatin1Char('.') + control->objectName();
-                shown[key] = {control->geometry(), textOf(control), kSizedToText.contains(key)};
+                QRect geometry = control->geometry();
+                if (rightToLeft && !control->isWindow())
+                    geometry.moveLeft(control->parentWidget()->width() - geometry.x() - geometry.width());
+                shown[key] = {geometry, textOf(control), kSizedToText.contains(key)};
                 SCOPED_TRACE(language.toStdString() + " " + key.toStdString());
                 EXPECT_GE(control->font().pointSizeF(), 7.0);
                 expectFits(control);
@@ -65,8 +72,9 @@ protected:
                 // Every title on the bar, none behind its overflow arrow; the client area whole below it.
                 const QMenuBar* bar = main->menuBar();
                 for (QAction* menu : bar->actions()) {
-                    if (menu->isVisible())
+                    if (menu->isVisible()) {
                         EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(menu))) << menu->text().toStdString();
+                    }
                 }
                 EXPECT_EQ(main->centralWidget()->y(), bar->height());
                 EXPECT_EQ(main->height(), bar->height() + main->centralWidget()->height());
@@ -83,7 +91,9 @@ protected:
             return list->itemText(list->count() - 1);
         const char* property = control->inherits("QGroupBox") ? "title" : "text";
         const QString text = control->property(property).toString();
-        return text.isEmpty() ? control->accessibleName() : text;
+        QString shown = text.isEmpty() ? control->accessibleName() : text;
+        // Without the marks that only order a text from the right.
+        return shown.remove(QRegularExpression(QStringLiteral("[\\x{200F}\\x{2066}-\\x{2069}]")));
     }
 
     static void expectFits(QWidget* control)

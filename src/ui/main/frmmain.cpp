@@ -43,9 +43,10 @@ QLineEdit* MakeNameBox(QWidget* parent, const QString& accessibleName)
     return box;
 }
 
-QLabel* MakeCaption(const QString& text, QWidget* parent)
+QLabel* MakeCaption(const QString& text, QWidget* parent, const char* objectName)
 {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(objectName));
     label->setFont(MsSansSerif(8.25));
     Wear(label, kHouse, Backdrop::AsDrawn);
     return label;
@@ -102,10 +103,9 @@ void frmMain::buildControls()
     detailsFrame->setFont(Verdana(8.25, true));
     Wear(detailsFrame, kHouse);
     // The caption labels size themselves to their text; only their place is fixed.
-    for (QLabel* caption : {Place(MakeCaption(tr("First Name"), detailsFrame), "Label1", 120, 240, 750, 195),
-                            Place(MakeCaption(tr("Middle Name"), detailsFrame), "Label4", 2160, 240, 1095, 195),
-                            Place(MakeCaption(tr("Last Name"), detailsFrame), "Label5", 4200, 240, 765, 195)})
-        caption->adjustSize();
+    PlaceSizedToContent(MakeCaption(tr("First Name"), detailsFrame, "Label1"), 120, 240);
+    PlaceSizedToContent(MakeCaption(tr("Middle Name"), detailsFrame, "Label4"), 2160, 240);
+    PlaceSizedToContent(MakeCaption(tr("Last Name"), detailsFrame, "Label5"), 4200, 240);
     m_txtFirstName = Place(MakeNameBox(detailsFrame, tr("First Name")), "txtFirstName", 90, 450, 1905, 345);
     m_txtMiddleName = Place(MakeNameBox(detailsFrame, tr("Middle Name")), "txtMiddleName", 2115, 450, 1965, 345);
     m_txtLastName = Place(MakeNameBox(detailsFrame, tr("Last Name")), "txtLastName", 4200, 450, 1935, 345);

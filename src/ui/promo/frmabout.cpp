@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "shell/modhelp.h"
+#include "ui/bidi.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/housebutton.h"
@@ -30,7 +31,7 @@ void MakeLabel(QWidget* parent, const char* name, const QString& text, const QFo
     label->setWordWrap(true);
     label->setAccessibleName(text);
     Wear(label, kHouse, Backdrop::AsDrawn);
-    label->setGeometry(box);
+    PlaceRect(label, box);
     ShrinkToFit(label, font);
 }
 
@@ -44,10 +45,9 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, int 
     label->setFont(Verdana(8.25, false, true));
     Wear(label, kHouse, Backdrop::AsDrawn);
     const QRect box = TwipsRect(left, top, width, 0);
-    label->move(box.topLeft());
     label->adjustSize();
-    if (label->width() > box.width())
-        label->move(std::max(0, box.x() + box.width() - label->width()), box.y());
+    const int x = label->width() > box.width() ? std::max(0, box.x() + box.width() - label->width()) : box.x();
+    PlaceRect(label, QRect(QPoint(x, box.y()), label->size()));
     return label;
 }
 
@@ -67,8 +67,7 @@ frmAbout::frmAbout(AppContext& context)
     programIcon->setObjectName(QStringLiteral("Picture1"));
     programIcon->setAccessibleName(tr("Program icon"));
     programIcon->setPixmap(ProgramPixmap(32, devicePixelRatioF()));
-    programIcon->move(TwipsRect(120, 120, 0, 0).topLeft());
-    programIcon->adjustSize();
+    PlaceSizedToContent(programIcon, 120, 120);
 
     auto* cmdOK = Place(new HouseButton(tr("OK"), this), "cmdOK", 5400, 3240, 1260, 345);
     cmdOK->setDefault(true);
@@ -79,7 +78,7 @@ frmAbout::frmAbout(AppContext& context)
     separatorLine->setAccessibleName(tr("Separator"));
     separatorLine->setFrameShape(QFrame::NoFrame);
     Wear(separatorLine, kWhiteLine);
-    separatorLine->setGeometry(Twips(-60), Twips(3150), Twips(6840 + 60), 2);
+    PlaceRect(separatorLine, QRect(Twips(-60), Twips(3150), Twips(6840 + 60), 2));
 
     //: The box holds about 60 characters a line, on six lines, the rights notice included.
     const QString description =
@@ -88,10 +87,12 @@ frmAbout::frmAbout(AppContext& context)
            "Birth Day, Birth Month, Current Month and Current Year. So this software helps you in "
            "getting the current and past month's forecast.");
     //: %1 is the maker's main site.
-    const QString rights = tr("© Orvane Softwares, %1. All rights reserved.").arg(shell::SiteHost(shell::Site::Main));
+    const QString rights =
+        tr("© Orvane Softwares, %1. All rights reserved.").arg(Isolated(shell::SiteHost(shell::Site::Main)));
     MakeLabel(this, "Label1", description + QStringLiteral("  ") + rights, Verdana(8.25),
               TwipsRect(840, 480, 5655, 1275));
-    MakeLabel(this, "Label2", kWindowCaption, Verdana(9.75, true), TwipsRect(960, 120, 5295, 255));
+    MakeLabel(this, "Label2", InWindowReadingOrder(kWindowCaption), Verdana(9.75, true),
+              TwipsRect(960, 120, 5295, 255));
     MakeLabel(this, "Label3",
               tr("Home Business Opportunity. Start your own Internet business and make money online. Get this "
                  "software fully branded for your website."),
@@ -99,7 +100,7 @@ frmAbout::frmAbout(AppContext& context)
 
     LinkLabel* lblCobrand = MakeLink(this, "lblCobrand", tr(" Click here for more details."), 4320, 2760, 2415);
     //: %1 is the address of the maker's main site.
-    const QString homePage = tr("Click here to visit %1").arg(shell::SiteAddress(shell::Site::Main));
+    const QString homePage = tr("Click here to visit %1").arg(Isolated(shell::SiteAddress(shell::Site::Main)));
     LinkLabel* lblHomePage = MakeLink(this, "lblHomePage", homePage, 2640, 1800, 4050);
     // Both open the page and leave this window open.
     connect(lblCobrand, &LinkLabel::clicked, this, [this] { m_context.help.OpenFullyBrandedPage(); });

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "shell/modhelp.h"
+#include "ui/bidi.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/frames.h"
@@ -32,7 +33,7 @@ int PromotionalLineIndex(float r)
 
 QStringList PromotionalLines()
 {
-    const QString site = shell::SiteHost(shell::Site::Main);
+    const QString site = Isolated(shell::SiteHost(shell::Site::Main));
     //: Each line: %1 is the maker's main site. The box holds about 75 characters a line, on
     //: four lines.
     return QStringList{
@@ -74,7 +75,7 @@ void frmExitScreen::buildControls()
     programIcon->setPixmap(ProgramPixmap(32, devicePixelRatioF()));
     programIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* title = Place(new QLabel(kWindowCaption, this), "Label1", 1080, 240, 5475, 435);
+    auto* title = Place(new QLabel(InWindowReadingOrder(kWindowCaption), this), "Label1", 1080, 240, 5475, 435);
     title->setAccessibleName(kWindowCaption);
     Wear(title, kExitScreen, Backdrop::AsDrawn);
     ShrinkToFit(title, MsSansSerif(18));
@@ -86,7 +87,7 @@ void frmExitScreen::buildControls()
     Wear(m_promotionalLine, kExitScreen, Backdrop::AsDrawn);
 
     //: %1 is the maker's main site.
-    const QString visitCaption = tr("Click Here To Visit %1 Now").arg(shell::SiteHost(shell::Site::Main));
+    const QString visitCaption = tr("Click Here To Visit %1 Now").arg(Isolated(shell::SiteHost(shell::Site::Main)));
     m_visitSiteCheck = Place(new QCheckBox(visitCaption, this), "Check1", 30, 2040, 7185, 555);
     m_visitSiteCheck->setAccessibleName(visitCaption);
     m_visitSiteCheck->setCursor(Qt::PointingHandCursor);
@@ -103,7 +104,8 @@ void frmExitScreen::buildControls()
     m_cmdClose->setAutoDefault(true);
     connect(m_cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
 
-    m_referFrame = Place(new ReferAFriendBox(m_context.help, m_context.platform.messages, this), 120, 3240, 7065, 1455);
+    m_referFrame =
+        new ReferAFriendBox(m_context.help, m_context.platform.messages, this, TwipsRect(120, 3240, 7065, 1455));
 
     auto* catalogueFrame = Place(new QGroupBox(tr("Download Orvane Softwares"), this), "Frame6", 7320, 120, 3735, 4575);
     StyleNavyFrame(catalogueFrame);

@@ -67,10 +67,13 @@ QString MessageBoxText(const QPlainTextEdit& box)
     return text;
 }
 
-ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxService& messages, QWidget* parent)
+ReferAFriendBox::ReferAFriendBox(shell::modHelp& help, platform::MessageBoxService& messages, QWidget* parent,
+                                 const QRect& place)
     : QGroupBox(tr("Refer A Friend"), parent), m_messages(messages), m_tellAFriend(help, messages)
 {
     setObjectName(QStringLiteral("Frame2"));
+    // Its controls are mirrored inside it right to left: it must have its size first.
+    PlaceRect(this, place);
     StyleNavyFrame(this);
 
     m_txtName =

@@ -19,7 +19,8 @@ namespace ui {
 class ReferAFriendBox : public QGroupBox {
     Q_OBJECT
 public:
-    ReferAFriendBox(shell::modHelp& help, platform::MessageBoxService& messages, QWidget* parent);
+    // Placed at its left-to-right rectangle in the parent before its controls are placed in it.
+    ReferAFriendBox(shell::modHelp& help, platform::MessageBoxService& messages, QWidget* parent, const QRect& place);
 
     void cmdSubmit_Click();
 

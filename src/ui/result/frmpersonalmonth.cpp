@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include "core/readings.h"
 #include "shell/ignoringerrors.h"
@@ -28,6 +30,14 @@ frmPersonalMonth::frmPersonalMonth(AppContext& context) : m_context(context)
     m_txtDisplay->setObjectName(QStringLiteral("txtDisplay"));
     m_txtDisplay->setAccessibleName(tr("Your Varodara Zevaz Adavuv"));
     PlaceTwips(m_txtDisplay, 60, 690, 6300, 2955);
+    // Right to left, the result reads and aligns from the right whatever script its text is in;
+    // a plain text box takes both from its document's option alone.
+    if (m_txtDisplay->isRightToLeft()) {
+        QTextOption reading = m_txtDisplay->document()->defaultTextOption();
+        reading.setTextDirection(Qt::RightToLeft);
+        reading.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+        m_txtDisplay->document()->setDefaultTextOption(reading);
+    }
     // Read-only for the user, yet the text can still be selected and copied.
     m_txtDisplay->setReadOnly(true);
     m_txtDisplay->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
