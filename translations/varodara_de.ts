@@ -2,6 +2,171 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [OPTION]</source>
+        <extracomment>OPTION stays as it is.</extracomment>
+        <translation>Aufruf: %1 [OPTION]</translation>
+    </message>
+    <message>
+        <source>Works out your Varodara Zevaz Adavuv from your birth date and shows its reading.</source>
+        <translation>Berechnet Ihren Varodara Zevaz Adavuv aus Ihrem Geburtsdatum und zeigt seine Deutung.</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last two in a list of options: &quot;--number, --month, --explain or --json&quot;.</extracomment>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>A refused date, month or option is named on standard error, with exit status 2.</source>
+        <translation>Ein abgelehntes Datum, ein abgelehnter Monat oder eine abgelehnte Option wird auf der
+Standardfehlerausgabe genannt, mit dem Exit-Status 2.</translation>
+    </message>
+    <message>
+        <source>With %1, an argument that is none of the options
+above is refused too; without them, other arguments are ignored (a desktop launcher
+may pass a field code).</source>
+        <extracomment>%1: the names of the calculation&apos;s options. Lines of at most about 85 characters.</extracomment>
+        <translation>Mit %1 wird auch jedes Argument abgelehnt,
+das keine der obigen Optionen ist; ohne sie werden andere Argumente ignoriert
+(ein Desktop-Starter kann einen Feldcode übergeben).</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two in a list of options: &quot;--month, --explain and --json&quot;.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 go with %2</source>
+        <extracomment>%1: the names of options, %2: the option they need, as in &quot;--number BIRTH&quot;.</extracomment>
+        <translation>%1 setzen %2 voraus</translation>
+    </message>
+    <message>
+        <source>the birth date %1 is not a date of the form YYYY-MM-DD</source>
+        <translation>das Geburtsdatum %1 ist kein Datum der Form YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>the birth year %1 is not one of the window&apos;s years, %2 to %3</source>
+        <translation>das Geburtsjahr %1 ist keines der Jahre des Fensters, %2 bis %3</translation>
+    </message>
+    <message>
+        <source>the month %1 is not a month of the form YYYY-MM</source>
+        <translation>der Monat %1 ist kein Monat der Form YYYY-MM</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins two names in a list of options: &quot;--number, --month&quot;; the last two are joined as &quot;%1 or %2&quot; or &quot;%1 and %2&quot; say.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>%1 needs a birth date, YYYY-MM-DD</source>
+        <translation>%1 braucht ein Geburtsdatum, YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>print the number and the reading that the window shows for the
+birth date BIRTH (YYYY-MM-DD, a year from 1900 to 2050), this month</source>
+        <extracomment>Lines of at most about 64 characters; BIRTH and YYYY-MM-DD stay as they are.</extracomment>
+        <translation>die Zahl und die Deutung ausgeben, die das Fenster für das
+Geburtsdatum BIRTH zeigt (YYYY-MM-DD, ein Jahr von 1900 bis 2050),
+für diesen Monat</translation>
+    </message>
+    <message>
+        <source>%1 needs a month, YYYY-MM</source>
+        <translation>%1 braucht einen Monat, YYYY-MM</translation>
+    </message>
+    <message>
+        <source>for that month instead of this one</source>
+        <translation>für jenen Monat statt des laufenden</translation>
+    </message>
+    <message>
+        <source>show, after the reading, how the number is worked out</source>
+        <translation>nach der Deutung zeigen, wie die Zahl berechnet wird</translation>
+    </message>
+    <message>
+        <source>print one JSON object instead, with the fields birth, month,
+number, reading, text and steps; each step has step, input,
+digitSum, stages and output (birthMonth: step, input, output;
+total: terms too)</source>
+        <extracomment>Lines of at most about 64 characters; the field names stay as they are.</extracomment>
+        <translation>stattdessen ein JSON-Objekt ausgeben, mit den Feldern birth, month,
+number, reading, text und steps; jeder Schritt hat step, input,
+digitSum, stages und output (birthMonth: step, input, output;
+total: auch terms)</translation>
+    </message>
+    <message>
+        <source>%1, then %2</source>
+        <extracomment>Joins two steps of a sum: &quot;2 + 0 + 2 + 6 = 10, then 1 + 0 = 1&quot;.</extracomment>
+        <translation>%1, dann %2</translation>
+    </message>
+    <message>
+        <source>How the number is worked out:</source>
+        <translation>So wird die Zahl berechnet:</translation>
+    </message>
+    <message>
+        <source>the birth day %1: %2</source>
+        <translation>der Geburtstag %1: %2</translation>
+    </message>
+    <message>
+        <source>the birth month %1: %2</source>
+        <translation>der Geburtsmonat %1: %2</translation>
+    </message>
+    <message>
+        <source>the month %1 %2: %1 is %3, %4</source>
+        <extracomment>%1: the month&apos;s name, %2: its year, %3: its number in the year, %4: how that is reduced.</extracomment>
+        <translation>der Monat %1 %2: %1 ist %3, %4</translation>
+    </message>
+    <message>
+        <source>the month %1 %2: %1 is %3</source>
+        <translation>der Monat %1 %2: %1 ist %3</translation>
+    </message>
+    <message>
+        <source>the year %1: %2</source>
+        <translation>das Jahr %1: %2</translation>
+    </message>
+    <message>
+        <source>the total: %1</source>
+        <translation>die Summe: %1</translation>
+    </message>
+    <message>
+        <source>The birth year and the names do not enter the number.</source>
+        <translation>Das Geburtsjahr und die Namen gehen nicht in die Zahl ein.</translation>
+    </message>
+    <message>
+        <source>no display found (set DISPLAY or WAYLAND_DISPLAY)</source>
+        <translation>keine Anzeige gefunden (DISPLAY oder WAYLAND_DISPLAY setzen)</translation>
+    </message>
+    <message>
+        <source>Without an option the program opens its window;
+it needs a graphical display (X11 or Wayland).</source>
+        <translation>Ohne Option öffnet das Programm sein Fenster;
+dazu braucht es eine grafische Anzeige (X11 oder Wayland).</translation>
+    </message>
+    <message>
+        <source>Without an option the program opens its window.</source>
+        <translation>Ohne Option öffnet das Programm sein Fenster.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Please Enter Your First Name</source>

@@ -32,26 +32,27 @@ std::string ResultText(int number, const core::Translate& translate)
 }
 
 CommandLineAnswer Calculate(const std::vector<std::string>& arguments, const std::string& program,
-                            const core::CalendarDate& today, const core::Translate& translate)
+                            const core::CalendarDate& today, const CommandLineTexts& say)
 {
     CalculationRequest request;
-    if (const std::optional<std::string> refusal = ReadCalculationRequest(arguments, today, request))
+    if (const std::optional<std::string> refusal = ReadCalculationRequest(arguments, today, request, say))
         return {{}, program + ": " + *refusal + "\n", kRefused};
     const core::PersonalMonthWorking working = core::WorkOutPersonalMonth(
         std::to_string(request.birth.day), core::MonthName(request.birth.month), request.month);
     // JSON is for programs: its values, like its keys, are the same in every language.
     if (request.json)
         return {JsonAnswer(request, working, ResultText(working.number(), {})), {}, 0};
-    const std::string explanation = request.explain ? WorkingText(request, working) : std::string();
-    return {ResultText(working.number(), translate) + explanation, {}, 0};
+    const std::string explanation = request.explain ? WorkingText(request, working, say) : std::string();
+    return {ResultText(working.number(), say.readings()) + explanation, {}, 0};
 }
 
 }  // namespace
 
 std::optional<CommandLineAnswer> AnswerCommandLine(const std::vector<std::string>& arguments,
                                                    const std::string& programName, const core::CalendarDate& today,
-                                                   const core::Translate& translate)
+                                                   const Translator& translate)
 {
+    const CommandLineTexts say(translate);
     bool calculation = false;
     for (const std::string& argument : arguments) {
         std::optional<std::string_view> value;
@@ -60,25 +61,28 @@ std::optional<CommandLineAnswer> AnswerCommandLine(const std::vector<std::string
             continue;
         // "--help=x" is no request for help, but "--number=1990-05-17" is one for the number.
         if (option->id == OptionId::Help && !value)
-            return CommandLineAnswer{HelpText(programName), {}, 0};
+            return CommandLineAnswer{HelpText(programName, say), {}, 0};
         if (option->id == OptionId::Version && !value)
             return CommandLineAnswer{programName + " " + product::kVersion + "\n", {}, 0};
         calculation = calculation || option->calculation;
     }
     if (!calculation)
         return std::nullopt;
-    return Calculate(arguments, programName, today, translate);
+    return Calculate(arguments, programName, today, say);
 }
 
-std::optional<CommandLineAnswer> AnswerCommandLine(int argc, char** argv)
+std::optional<CommandLineAnswer> AnswerCommandLine(int argc, char** argv, const platform::Translations& translations)
 {
     const std::string name =
         platform::ProgramName(QString::fromLocal8Bit(argc > 0 && argv[0] ? argv[0] : "")).toStdString();
     const QDate today = QDate::currentDate();
-    const platform::Translations translations;
-    const auto translate = [&translations](std::string_view english) {
-        return translations.translate("Readings", english.data()).toStdString();
-    };
+    // English needs no lookup: the texts are their own source.
+    Translator translate;
+    if (!translations.language().isEmpty()) {
+        translate = [&translations](const char* context, const char* english) {
+            return translations.translate(context, english).toStdString();
+        };
+    }
     return AnswerCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc),
                              name.empty() ? product::kProgram : name, {today.year(), today.month(), today.day()},
                              translate);

@@ -12,8 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "app/commandlinetexts.h"
 #include "core/numerology.h"
-#include "core/readings.h"
+
+namespace platform {
+class Translations;
+}
 
 namespace app {
 
@@ -27,11 +31,13 @@ struct CommandLineAnswer {
 
 // The answer to the arguments (without the program's own name) for a program known as
 // programName, today being the given day; nothing when the program should open its window.
-// The printed reading goes through translate; JSON is English.
+// Every human text (the reading, the working, a refusal, the help) goes through translate;
+// the JSON and the version are the same in every language.
 std::optional<CommandLineAnswer> AnswerCommandLine(const std::vector<std::string>& arguments,
                                                    const std::string& programName, const core::CalendarDate& today,
-                                                   const core::Translate& translate = {});
-// The same for main(): the name from argv[0], today from the local clock, the system's language.
-std::optional<CommandLineAnswer> AnswerCommandLine(int argc, char** argv);
+                                                   const Translator& translate = {});
+// The same for main(): the name from argv[0], today from the local clock, in the language of
+// the translations main() loaded for the windows too.
+std::optional<CommandLineAnswer> AnswerCommandLine(int argc, char** argv, const platform::Translations& translations);
 
 }  // namespace app

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/commandlinetable.h"
+#include "app/commandlinetexts.h"
 #include "core/validation.h"
 
 namespace app {
@@ -48,7 +49,8 @@ std::optional<std::vector<int>> IsoNumbers(std::string_view text, std::initializ
 }  // namespace
 
 std::optional<std::string> ReadCalculationRequest(const std::vector<std::string>& arguments,
-                                                  const core::CalendarDate& today, CalculationRequest& request)
+                                                  const core::CalendarDate& today, CalculationRequest& request,
+                                                  const CommandLineTexts& say)
 {
     std::map<OptionId, std::string> texts;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -57,12 +59,14 @@ std::optional<std::string> ReadCalculationRequest(const std::vector<std::string>
         const CommandLineOption* option = FindOption(argument, value);
         // --help and --version are answered before a calculation is read; a switch takes no value.
         if (!option || !option->calculation || (option->valueName.empty() && value))
-            return (argument.starts_with("-") ? "unknown option " : "unexpected argument ") + Quoted(argument);
+            return say(argument.starts_with("-") ? QT_TRANSLATE_NOOP("CommandLine", "unknown option %1")
+                                                 : QT_TRANSLATE_NOOP("CommandLine", "unexpected argument %1"),
+                       {Quoted(argument)});
         if (!option->valueName.empty()) {
             if (texts.contains(option->id))
-                return std::string(option->longName) + " is given twice";
+                return say(QT_TRANSLATE_NOOP("CommandLine", "%1 is given twice"), {option->longName});
             if (!value && i + 1 == arguments.size())
-                return std::string(option->longName) + " needs " + std::string(option->valueNeeded);
+                return say(option->valueNeeded.data(), {option->longName});
             texts[option->id] = std::string(value ? *value : std::string_view(arguments[++i]));
         }
         switch (option->id) {
@@ -80,26 +84,34 @@ std::optional<std::string> ReadCalculationRequest(const std::vector<std::string>
         }
     }
     const auto birthText = texts.find(OptionId::Number);
-    if (birthText == texts.end())
-        return CalculationOptionNames("and", OptionId::Number) + " go with " + Named(Option(OptionId::Number));
+    if (birthText == texts.end()) {
+        //: The last two in a list of options: "--month, --explain and --json".
+        const std::string names =
+            CalculationOptionNames(say, QT_TRANSLATE_NOOP("CommandLine", "%1 and %2"), OptionId::Number);
+        //: %1: the names of options, %2: the option they need, as in "--number BIRTH".
+        return say(QT_TRANSLATE_NOOP("CommandLine", "%1 go with %2"), {names, Named(Option(OptionId::Number))});
+    }
 
     const std::optional<std::vector<int>> birth = IsoNumbers(birthText->second, {4, 2, 2});
     if (!birth || (*birth)[1] < 1 || (*birth)[1] > core::kMonthsInList || (*birth)[2] < 1 ||
         (*birth)[2] > core::kDaysInList)
-        return "the birth date " + Quoted(birthText->second) + " is not a date of the form YYYY-MM-DD";
+        return say(QT_TRANSLATE_NOOP("CommandLine", "the birth date %1 is not a date of the form YYYY-MM-DD"),
+                   {Quoted(birthText->second)});
     request.birth = {(*birth)[0], (*birth)[1], (*birth)[2]};
     if (request.birth.year < core::kFirstYearInList || request.birth.year > core::kLastYearInList)
-        return "the birth year " + std::to_string(request.birth.year) + " is not one of the window's years, " +
-               std::to_string(core::kFirstYearInList) + " to " + std::to_string(core::kLastYearInList);
-    // The window's own date check, and its own message.
+        return say(QT_TRANSLATE_NOOP("CommandLine", "the birth year %1 is not one of the window's years, %2 to %3"),
+                   {std::to_string(request.birth.year), std::to_string(core::kFirstYearInList),
+                    std::to_string(core::kLastYearInList)});
+    // The window's own date check, and its own message as the window shows it.
     if (const std::optional<std::string_view> problem = core::ValidateCalendarDate(request.birth))
-        return std::string(*problem);
+        return say.in("Messages", *problem);
 
     request.month = {today.year, today.month, 1};
     if (const auto monthText = texts.find(OptionId::Month); monthText != texts.end()) {
         const std::optional<std::vector<int>> month = IsoNumbers(monthText->second, {4, 2});
         if (!month || (*month)[0] < 1 || (*month)[1] < 1 || (*month)[1] > core::kMonthsInList)
-            return "the month " + Quoted(monthText->second) + " is not a month of the form YYYY-MM";
+            return say(QT_TRANSLATE_NOOP("CommandLine", "the month %1 is not a month of the form YYYY-MM"),
+                       {Quoted(monthText->second)});
         request.month = {(*month)[0], (*month)[1], 1};
     }
     return std::nullopt;

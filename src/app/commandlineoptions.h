@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/commandlinetexts.h"
 #include "core/numerology.h"
 
 namespace app {
@@ -17,8 +18,9 @@ struct CalculationRequest {
 };
 
 // Reads the options of a calculation into the request, for this month unless --month names
-// one; the refusal's message when an argument is refused, else nothing.
+// one; the refusal's message in the language of say when an argument is refused, else nothing.
 std::optional<std::string> ReadCalculationRequest(const std::vector<std::string>& arguments,
-                                                  const core::CalendarDate& today, CalculationRequest& request);
+                                                  const core::CalendarDate& today, CalculationRequest& request,
+                                                  const CommandLineTexts& say);
 
 }  // namespace app

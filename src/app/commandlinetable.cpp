@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/commandlinetexts.h"
+
 namespace app {
 
 const CommandLineOption* FindOption(std::string_view argument, std::optional<std::string_view>& value)
@@ -32,7 +34,7 @@ std::string Named(const CommandLineOption& option)
     return std::string(option.longName) + (option.valueName.empty() ? "" : " ") + std::string(option.valueName);
 }
 
-std::string CalculationOptionNames(std::string_view lastJoin, std::optional<OptionId> leftOut)
+std::string CalculationOptionNames(const CommandLineTexts& say, const char* lastJoin, std::optional<OptionId> leftOut)
 {
     std::vector<std::string_view> names;
     for (const CommandLineOption& option : kCommandLineOptions) {
@@ -40,11 +42,13 @@ std::string CalculationOptionNames(std::string_view lastJoin, std::optional<Opti
             names.push_back(option.longName);
     }
     std::string listed;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        listed += (i == 0                  ? ""
-                   : i + 1 == names.size() ? " " + std::string(lastJoin) + " "
-                                           : ", ") +
-                  std::string(names[i]);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        //: Joins two names in a list of options: "--number, --month"; the last two are joined as
+        //: "%1 or %2" or "%1 and %2" say.
+        listed = i == 0 ? std::string(names[i])
+                        : say(i + 1 == names.size() ? lastJoin : QT_TRANSLATE_NOOP("CommandLine", "%1, %2"),
+                              {listed, names[i]});
+    }
     return listed;
 }
 

@@ -7,6 +7,8 @@
 
 namespace app {
 
-std::string WorkingText(const CalculationRequest& request, const core::PersonalMonthWorking& working);
+// In the language of say, with the months named as the window names them.
+std::string WorkingText(const CalculationRequest& request, const core::PersonalMonthWorking& working,
+                        const CommandLineTexts& say);
 
 }  // namespace app

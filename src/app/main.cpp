@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <cstdio>
+#include <string>
 
 #include "app/appwindows.h"
 #include "app/commandline.h"
@@ -16,23 +17,31 @@
 #include "ui/leanstyle.h"
 #include "ui/programicon.h"
 
+namespace {
+
+constexpr char kNoDisplay[] = QT_TRANSLATE_NOOP("CommandLine", "no display found (set DISPLAY or WAYLAND_DISPLAY)");
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
-    if (const std::optional<app::CommandLineAnswer> answer = app::AnswerCommandLine(argc, argv)) {
+    // Loaded once, in the system's language, for the command line's answer or for the windows.
+    const platform::Translations translations;
+    if (const std::optional<app::CommandLineAnswer> answer = app::AnswerCommandLine(argc, argv, translations)) {
         app::UseParentConsole();
-        std::fputs(answer->out.c_str(), stdout);
-        std::fputs(answer->err.c_str(), stderr);
+        app::Print(answer->out, stdout);
+        app::Print(answer->err, stderr);
         return answer->status;
     }
 
     if (!app::HasDisplay()) {
-        std::fprintf(stderr, "%s: no display found (set DISPLAY or WAYLAND_DISPLAY)\n", product::kProgram);
+        const QString noDisplay = translations.translate("CommandLine", kNoDisplay);
+        app::Print(std::string(product::kProgram) + ": " + noDisplay.toStdString() + "\n", stderr);
         return 2;
     }
 
     QApplication app(argc, argv);
     // Before any window: every text a window shows is put in the system's language as it is built.
-    const platform::Translations translations;
     translations.install();
     // Before any service is built: the settings and the lock are named after it.
     QCoreApplication::setApplicationName(platform::ExecutableName());

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <csignal>
+#include <cstdio>
 
 namespace app {
 namespace {
@@ -28,11 +29,18 @@ bool HasDisplay()
 
 std::string_view WhereTheWindowOpens()
 {
-    return "Without an option the program opens its window;\nit needs a graphical display (X11 or Wayland).";
+    return QT_TRANSLATE_NOOP("CommandLine",
+                             "Without an option the program opens its window;\n"
+                             "it needs a graphical display (X11 or Wayland).");
 }
 
 // A terminal is the console: nothing to attach to.
 void UseParentConsole() {}
+
+void Print(const std::string& text, std::FILE* stream)
+{
+    std::fputs(text.c_str(), stream);
+}
 
 // A desktop session ends its programs with SIGTERM (Ctrl+C in a terminal sends SIGINT).
 void EndWithTheSession(std::function<void()> end)

@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <io.h>
 #include <QGuiApplication>
 #include <QMetaObject>
 #include <QSessionManager>
 #include <cstdio>
+#include <string>
 
 namespace app {
 namespace {
@@ -41,7 +43,7 @@ bool HasDisplay()
 
 std::string_view WhereTheWindowOpens()
 {
-    return "Without an option the program opens its window.";
+    return QT_TRANSLATE_NOOP("CommandLine", "Without an option the program opens its window.");
 }
 
 void UseParentConsole()
@@ -58,6 +60,33 @@ void UseParentConsole()
         std::fflush(stdout);
     if (freopen_s(&stream, "CONOUT$", "w", stderr) == 0)
         std::fflush(stderr);
+}
+
+void Print(const std::string& text, std::FILE* stream)
+{
+    // A console shows bytes in its own code page (850, 437, ...), which would mangle every
+    // language but English: it gets the text as UTF-16 instead. A pipe or a file keeps UTF-8.
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    if (text.empty() || handle == INVALID_HANDLE_VALUE || !GetConsoleMode(handle, &mode)) {
+        std::fputs(text.c_str(), stream);
+        return;
+    }
+    // As the C library writes "\n" in text mode.
+    std::string lines;
+    for (const char c : text)
+        lines += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const int length = MultiByteToWideChar(CP_UTF8, 0, lines.data(), static_cast<int>(lines.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, lines.data(), static_cast<int>(lines.size()), wide.data(), length);
+    std::fflush(stream);
+    for (std::size_t at = 0; at < wide.size();) {
+        DWORD written = 0;
+        if (!WriteConsoleW(handle, wide.data() + at, static_cast<DWORD>(wide.size() - at), &written, nullptr) ||
+            written == 0)
+            return;
+        at += written;
+    }
 }
 
 // Before a logoff or shutdown Windows asks every program whether the session may end

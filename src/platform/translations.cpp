@@ -1,7 +1,6 @@
 #include "platform/translations.h"
 
 #include <QLibraryInfo>
-#include <QLocale>
 
 #include "product.h"
 
@@ -68,6 +67,29 @@ QString ProgramLanguage(const QStringList& uiLanguages)
     return {};
 }
 
+QStringList GettextLanguages(const std::function<QString(const char* variable)>& environment)
+{
+    QString locale;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = environment(variable);
+        if (!locale.isEmpty())
+            break;
+    }
+    const auto withoutEncoding = [](const QString& name) {
+        return name.section(QLatin1Char('@'), 0, 0).section(QLatin1Char('.'), 0, 0);
+    };
+    const QString messages = withoutEncoding(locale);
+    if (messages.isEmpty() || messages == QLatin1String("C") || messages == QLatin1String("POSIX"))
+        return {};
+    const QString languages = environment("LANGUAGE");
+    if (languages.isEmpty())
+        return {messages};
+    QStringList wanted;
+    for (const QString& language : languages.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        wanted << withoutEncoding(language);
+    return wanted;
+}
+
 Translations::Translations(const QString& language) : m_language(language)
 {
     if (language.isEmpty())
@@ -75,19 +97,22 @@ Translations::Translations(const QString& language) : m_language(language)
     auto program = std::make_unique<QTranslator>();
     if (program->load(QStringLiteral(":/i18n/varodara_") + language))
         m_translators.push_back(std::move(program));
-    for (const QString& folder : QtTranslationFolders()) {
-        auto qt = std::make_unique<QTranslator>();
-        if (qt->load(QStringLiteral("qtbase_") + language, folder)) {
-            m_translators.push_back(std::move(qt));
-            break;
-        }
-    }
 }
 
-Translations::Translations() : Translations(ProgramLanguage(QLocale::system().uiLanguages())) {}
+Translations::Translations() : Translations(ProgramLanguage(SystemLanguages())) {}
 
 void Translations::install() const
 {
+    if (!m_language.isEmpty() && !m_qtLoaded) {
+        m_qtLoaded = true;
+        for (const QString& folder : QtTranslationFolders()) {
+            auto qt = std::make_unique<QTranslator>();
+            if (qt->load(QStringLiteral("qtbase_") + m_language, folder)) {
+                m_translators.push_back(std::move(qt));
+                break;
+            }
+        }
+    }
     for (const auto& translator : m_translators)
         QCoreApplication::installTranslator(translator.get());
 }

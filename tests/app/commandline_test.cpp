@@ -73,6 +73,7 @@ TEST(CommandLine, answers_refuses_and_leaves_the_window_alone_as_each_argument_a
          2,
          "varodara: the birth date '1990-05-17x' is not a date of the form YYYY-MM-DD\n"},
         {{"--number", ""}, 2, "varodara: the birth date '' is not a date of the form YYYY-MM-DD\n"},
+        {{"--number", "%2%1"}, 2, "varodara: the birth date '%2%1' is not a date of the form YYYY-MM-DD\n"},
         {{"--number", "1990-05-17", "--month", "2026-13"},
          2,
          "varodara: the month '2026-13' is not a month of the form YYYY-MM\n"},
@@ -199,7 +200,7 @@ TEST(CommandLine, working_adds_up_to_the_printed_number_and_json_says_the_same)
             const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(jsonText)).object();
             ASSERT_FALSE(json.isEmpty()) << "not a JSON object";
             // Byte for byte the same under a language that changes every text.
-            const auto bracketed = [](std::string_view english) { return "[" + std::string(english) + "]"; };
+            const auto bracketed = [](const char*, const char* english) { return "[" + std::string(english) + "]"; };
             EXPECT_EQ(AnswerCommandLine(asJson, kProgram, kToday, bracketed)->out, jsonText);
             EXPECT_EQ(json[QStringLiteral("text")].toString().toStdString(), text.out);
             EXPECT_EQ(json[QStringLiteral("number")].toInt(), HeadingNumber(text.out));
@@ -233,6 +234,50 @@ TEST(CommandLine, working_adds_up_to_the_printed_number_and_json_says_the_same)
     EXPECT_EQ(numbers(4, "terms"), (std::vector<int>{9, 9, 9, 1}));
     EXPECT_EQ(steps[4].toObject()[QStringLiteral("digitSum")].toInt(), 10);
     EXPECT_EQ(numbers(4, "stages"), (std::vector<int>{1, 1}));
+}
+
+TEST(CommandLine, speaks_a_language_whole_but_for_the_json_and_the_version)
+{
+    // A language that writes each text as "context(text)".
+    const app::Translator marked = [](const char* context, const char* english) {
+        return std::string(context) + "(" + english + ")";
+    };
+    const auto answer = [&](const std::vector<std::string>& arguments) {
+        return AnswerCommandLine(arguments, kProgram, kToday, marked).value_or(CommandLineAnswer{{}, {}, -1});
+    };
+    const struct {
+        std::vector<std::string> arguments;
+        std::string err;
+    } refusals[] = {
+        {{"--number", "1990-04-31"}, "varodara: Messages(Please Enter Correct Date Or Month !)\n"},
+        {{"--number", "1990-05-17", "--month", "2026-13"},
+         "varodara: CommandLine(the month '2026-13' is not a month of the form YYYY-MM)\n"},
+        {{"--number"}, "varodara: CommandLine(--number needs a birth date, YYYY-MM-DD)\n"},
+        {{"--explain"},
+         "varodara: CommandLine(CommandLine(CommandLine(--month, --explain) and --json) go with --number BIRTH)\n"},
+    };
+    for (const auto& c : refusals) {
+        EXPECT_EQ(answer(c.arguments).err, c.err);
+        EXPECT_EQ(answer(c.arguments).status, 2);
+    }
+
+    const std::string out = answer({"--number", "1977-03-14", "--month", "2026-12", "--explain"}).out;
+    EXPECT_EQ(out.rfind("Readings(Your Varodara Zevaz Adavuv is: )3\n", 0), 0u) << out;
+    EXPECT_EQ(out.substr(out.find("CommandLine(How")),
+              "CommandLine(How the number is worked out:)\n"
+              "  CommandLine(the birth day 14: 1 + 4 = 5)\n"
+              "  CommandLine(the birth month Months(March): 3)\n"
+              "  CommandLine(the month Months(December) 2026: Months(December) is 12, 1 + 2 = 3)\n"
+              "  CommandLine(the year 2026: CommandLine(2 + 0 + 2 + 6 = 10, then 1 + 0 = 1))\n"
+              "  CommandLine(the total: CommandLine(5 + 3 + 3 + 1 = 12, then 1 + 2 = 3))\n"
+              "CommandLine(The birth year and the names do not enter the number.)\n");
+    const std::string help = answer({"--help"}).out;
+    EXPECT_EQ(help.rfind("CommandLine(Usage: varodara [OPTION])\n", 0), 0u) << help;
+    EXPECT_NE(help.find("  -h, --help            CommandLine(show this help and exit)\n"), std::string::npos);
+
+    for (const std::vector<std::string>& same :
+         {std::vector<std::string>{"--version"}, {"--number=2000-09-09", "--json"}})
+        EXPECT_EQ(answer(same).out, Answer(same).out);
 }
 
 // Each option as the help and the man page head its entry: "-h, --help", "--number BIRTH".
