@@ -113,8 +113,10 @@ void Translations::install() const
             }
         }
     }
-    for (const auto& translator : m_translators)
-        QCoreApplication::installTranslator(translator.get());
+    // The translator installed last is asked first: the program's own, whose texts for Qt's
+    // buttons keep Arabic and Persian words whole around their access keys, then Qt's.
+    for (auto translator = m_translators.rbegin(); translator != m_translators.rend(); ++translator)
+        QCoreApplication::installTranslator(translator->get());
 }
 
 QString Translations::translate(const char* context, const char* sourceText) const
