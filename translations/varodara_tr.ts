@@ -85,7 +85,7 @@ yok sayılır (bir masaüstü başlatıcısı bir alan kodu iletebilir).</transl
         <source>print the number and the reading that the window shows for the
 birth date BIRTH (YYYY-MM-DD, a year from 1900 to 2050), this month</source>
         <extracomment>Lines of at most about 64 characters; BIRTH and YYYY-MM-DD stay as they are.</extracomment>
-        <translation>BIRTH doğum tarihi (YYYY-MM-DD, yılı 1900 ile 2050 arasında) için
+        <translation>BIRTH doğum tarihi (YYYY-MM-DD, yıl 1900 ile 2050 arası) için
 pencerenin bu ay gösterdiği sayıyı ve yorumu yazar</translation>
     </message>
     <message>
