@@ -6,96 +6,102 @@
     <message>
         <source>Usage: %1 [OPTION]</source>
         <extracomment>OPTION stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [OPTION]</translation>
     </message>
     <message>
         <source>Works out your Varodara Zevaz Adavuv from your birth date and shows its reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcula tu Varodara Zevaz Adavuv a partir de tu fecha de nacimiento
+y muestra su lectura.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The last two in a list of options: &quot;--number, --month, --explain or --json&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>A refused date, month or option is named on standard error, with exit status 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fecha, un mes o una opción rechazados se indican en la salida de error estándar,
+con el código de salida 2.</translation>
     </message>
     <message>
         <source>With %1, an argument that is none of the options
 above is refused too; without them, other arguments are ignored (a desktop launcher
 may pass a field code).</source>
         <extracomment>%1: the names of the calculation&apos;s options. Lines of at most about 85 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con %1, también se rechaza todo argumento que no sea
+una de las opciones anteriores; de lo contrario, los demás argumentos se ignoran
+(un lanzador del escritorio puede pasar un código de campo).</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción %1 aparece dos veces</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two in a list of options: &quot;--month, --explain and --json&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1 go with %2</source>
         <extracomment>%1: the names of options, %2: the option they need, as in &quot;--number BIRTH&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 requieren %2</translation>
     </message>
     <message>
         <source>the birth date %1 is not a date of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de nacimiento %1 no es una fecha con el formato YYYY-MM-DD</translation>
     </message>
     <message>
         <source>the birth year %1 is not one of the window&apos;s years, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el año de nacimiento %1 no es uno de los años de la ventana, de %2 a %3</translation>
     </message>
     <message>
         <source>the month %1 is not a month of the form YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>el mes %1 no es un mes con el formato YYYY-MM</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins two names in a list of options: &quot;--number, --month&quot;; the last two are joined as &quot;%1 or %2&quot; or &quot;%1 and %2&quot; say.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra esta ayuda y sale</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra la versión y sale</translation>
     </message>
     <message>
         <source>%1 needs a birth date, YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una fecha de nacimiento con el formato YYYY-MM-DD</translation>
     </message>
     <message>
         <source>print the number and the reading that the window shows for the
 birth date BIRTH (YYYY-MM-DD, a year from 1900 to 2050), this month</source>
         <extracomment>Lines of at most about 64 characters; BIRTH and YYYY-MM-DD stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>escribe el número y la lectura que da la ventana para la
+fecha de nacimiento BIRTH (YYYY-MM-DD, un año de 1900 a 2050),
+este mes</translation>
     </message>
     <message>
         <source>%1 needs a month, YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un mes con el formato YYYY-MM</translation>
     </message>
     <message>
         <source>for that month instead of this one</source>
-        <translation type="unfinished"></translation>
+        <translation>para ese mes en lugar del actual</translation>
     </message>
     <message>
         <source>show, after the reading, how the number is worked out</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra, después de la lectura, cómo se calcula el número</translation>
     </message>
     <message>
         <source>print one JSON object instead, with the fields birth, month,
@@ -103,58 +109,62 @@ number, reading, text and steps; each step has step, input,
 digitSum, stages and output (birthMonth: step, input, output;
 total: terms too)</source>
         <extracomment>Lines of at most about 64 characters; the field names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>escribe en su lugar un objeto JSON, con los campos birth, month,
+number, reading, text y steps; cada paso tiene step, input,
+digitSum, stages y output (birthMonth: step, input, output;
+total: también terms)</translation>
     </message>
     <message>
         <source>%1, then %2</source>
         <extracomment>Joins two steps of a sum: &quot;2 + 0 + 2 + 6 = 10, then 1 + 0 = 1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, luego %2</translation>
     </message>
     <message>
         <source>How the number is worked out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se calcula el número:</translation>
     </message>
     <message>
         <source>the birth day %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el día de nacimiento %1: %2</translation>
     </message>
     <message>
         <source>the birth month %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el mes de nacimiento %1: %2</translation>
     </message>
     <message>
         <source>the month %1 %2: %1 is %3, %4</source>
         <extracomment>%1: the month&apos;s name, %2: its year, %3: its number in the year, %4: how that is reduced.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el mes de %1 de %2: %1 vale %3, %4</translation>
     </message>
     <message>
         <source>the month %1 %2: %1 is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el mes de %1 de %2: %1 vale %3</translation>
     </message>
     <message>
         <source>the year %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el año %1: %2</translation>
     </message>
     <message>
         <source>the total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el total: %1</translation>
     </message>
     <message>
         <source>The birth year and the names do not enter the number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El año de nacimiento y los nombres no entran en el cálculo del número.</translation>
     </message>
     <message>
         <source>no display found (set DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró ninguna pantalla gráfica (define DISPLAY o WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>Without an option the program opens its window;
 it needs a graphical display (X11 or Wayland).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin opciones, el programa abre su ventana;
+para ello necesita una pantalla gráfica (X11 o Wayland).</translation>
     </message>
     <message>
         <source>Without an option the program opens its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin opciones, el programa abre su ventana.</translation>
     </message>
 </context>
 <context>

@@ -6,96 +6,102 @@
     <message>
         <source>Usage: %1 [OPTION]</source>
         <extracomment>OPTION stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: %1 [OPTION]</translation>
     </message>
     <message>
         <source>Works out your Varodara Zevaz Adavuv from your birth date and shows its reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcule votre Varodara Zevaz Adavuv à partir de votre date de naissance
+et affiche son interprétation.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The last two in a list of options: &quot;--number, --month, --explain or --json&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>A refused date, month or option is named on standard error, with exit status 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une date, un mois ou une option refusés sont signalés sur la sortie d’erreur standard,
+avec le code de sortie 2.</translation>
     </message>
     <message>
         <source>With %1, an argument that is none of the options
 above is refused too; without them, other arguments are ignored (a desktop launcher
 may pass a field code).</source>
         <extracomment>%1: the names of the calculation&apos;s options. Lines of at most about 85 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avec %1, tout argument autre que les options
+ci-dessus est refusé lui aussi&#xa0;; sinon, les autres arguments sont ignorés
+(un lanceur de bureau peut transmettre un code de champ).</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>l’option %1 est indiquée deux fois</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two in a list of options: &quot;--month, --explain and --json&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1 go with %2</source>
         <extracomment>%1: the names of options, %2: the option they need, as in &quot;--number BIRTH&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessitent %2</translation>
     </message>
     <message>
         <source>the birth date %1 is not a date of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de naissance %1 n’est pas une date au format YYYY-MM-DD</translation>
     </message>
     <message>
         <source>the birth year %1 is not one of the window&apos;s years, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>l’année de naissance %1 ne fait pas partie des années de la fenêtre, de %2 à %3</translation>
     </message>
     <message>
         <source>the month %1 is not a month of the form YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>le mois %1 n’est pas un mois au format YYYY-MM</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins two names in a list of options: &quot;--number, --month&quot;; the last two are joined as &quot;%1 or %2&quot; or &quot;%1 and %2&quot; say.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher cette aide et quitter</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher la version et quitter</translation>
     </message>
     <message>
         <source>%1 needs a birth date, YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend une date de naissance au format YYYY-MM-DD</translation>
     </message>
     <message>
         <source>print the number and the reading that the window shows for the
 birth date BIRTH (YYYY-MM-DD, a year from 1900 to 2050), this month</source>
         <extracomment>Lines of at most about 64 characters; BIRTH and YYYY-MM-DD stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>afficher le nombre et l’interprétation que donne la fenêtre pour
+la date de naissance BIRTH (YYYY-MM-DD, année de 1900 à 2050),
+pour le mois en cours</translation>
     </message>
     <message>
         <source>%1 needs a month, YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un mois au format YYYY-MM</translation>
     </message>
     <message>
         <source>for that month instead of this one</source>
-        <translation type="unfinished"></translation>
+        <translation>pour ce mois-là au lieu du mois en cours</translation>
     </message>
     <message>
         <source>show, after the reading, how the number is worked out</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher, après l’interprétation, comment le nombre est calculé</translation>
     </message>
     <message>
         <source>print one JSON object instead, with the fields birth, month,
@@ -103,58 +109,62 @@ number, reading, text and steps; each step has step, input,
 digitSum, stages and output (birthMonth: step, input, output;
 total: terms too)</source>
         <extracomment>Lines of at most about 64 characters; the field names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>afficher plutôt un objet JSON, avec les champs birth, month,
+number, reading, text et steps&#xa0;; chaque étape comporte step,
+input, digitSum, stages et output (birthMonth&#xa0;: step, input,
+output&#xa0;; total&#xa0;: terms en plus)</translation>
     </message>
     <message>
         <source>%1, then %2</source>
         <extracomment>Joins two steps of a sum: &quot;2 + 0 + 2 + 6 = 10, then 1 + 0 = 1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, puis %2</translation>
     </message>
     <message>
         <source>How the number is worked out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment le nombre est calculé&#xa0;:</translation>
     </message>
     <message>
         <source>the birth day %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le jour de naissance %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the birth month %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le mois de naissance %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the month %1 %2: %1 is %3, %4</source>
         <extracomment>%1: the month&apos;s name, %2: its year, %3: its number in the year, %4: how that is reduced.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le mois %1 %2&#xa0;: %1 vaut %3, %4</translation>
     </message>
     <message>
         <source>the month %1 %2: %1 is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>le mois %1 %2&#xa0;: %1 vaut %3</translation>
     </message>
     <message>
         <source>the year %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l’année %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le total&#xa0;: %1</translation>
     </message>
     <message>
         <source>The birth year and the names do not enter the number.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’année de naissance et les noms n’entrent pas dans le calcul du nombre.</translation>
     </message>
     <message>
         <source>no display found (set DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun affichage trouvé (définissez DISPLAY ou WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>Without an option the program opens its window;
 it needs a graphical display (X11 or Wayland).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans option, le programme ouvre sa fenêtre&#xa0;;
+il lui faut pour cela un affichage graphique (X11 ou Wayland).</translation>
     </message>
     <message>
         <source>Without an option the program opens its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans option, le programme ouvre sa fenêtre.</translation>
     </message>
 </context>
 <context>
