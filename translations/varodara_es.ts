@@ -89,7 +89,7 @@ birth date BIRTH (YYYY-MM-DD, a year from 1900 to 2050), this month</source>
         <extracomment>Lines of at most about 64 characters; BIRTH and YYYY-MM-DD stay as they are.</extracomment>
         <translation>escribe el número y la lectura que da la ventana para la
 fecha de nacimiento BIRTH (YYYY-MM-DD, un año de 1900 a 2050),
-este mes</translation>
+en el mes actual</translation>
     </message>
     <message>
         <source>%1 needs a month, YYYY-MM</source>

@@ -89,7 +89,7 @@ birth date BIRTH (YYYY-MM-DD, a year from 1900 to 2050), this month</source>
         <extracomment>Lines of at most about 64 characters; BIRTH and YYYY-MM-DD stay as they are.</extracomment>
         <translation>imprime o número e a leitura que a janela mostra para a
 data de nascimento BIRTH (YYYY-MM-DD, um ano de 1900 a 2050),
-neste mês</translation>
+no mês atual</translation>
     </message>
     <message>
         <source>%1 needs a month, YYYY-MM</source>
