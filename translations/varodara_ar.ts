@@ -6,96 +6,99 @@
     <message>
         <source>Usage: %1 [OPTION]</source>
         <extracomment>OPTION stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: %1 [OPTION]</translation>
     </message>
     <message>
         <source>Works out your Varodara Zevaz Adavuv from your birth date and shows its reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحسب رقم Varodara Zevaz Adavuv الخاص بك من تاريخ ميلادك ويعرض قراءته.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The last two in a list of options: &quot;--number, --month, --explain or --json&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 أو %2</translation>
     </message>
     <message>
         <source>A refused date, month or option is named on standard error, with exit status 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُذكر التاريخ أو الشهر أو الخيار المرفوض في مخرج الخطأ القياسي، مع حالة الخروج 2.</translation>
     </message>
     <message>
         <source>With %1, an argument that is none of the options
 above is refused too; without them, other arguments are ignored (a desktop launcher
 may pass a field code).</source>
         <extracomment>%1: the names of the calculation&apos;s options. Lines of at most about 85 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مع %1، تُرفض أيضًا كل وسيطة ليست من الخيارات
+المذكورة أعلاه؛ ومن دونها تُتجاهل الوسائط الأخرى (فقد يمرّر مشغّل سطح المكتب
+رمز حقل).</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>خيار غير معروف %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>وسيطة غير متوقعة %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيار %1 مذكور مرتين</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two in a list of options: &quot;--month, --explain and --json&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 و %2</translation>
     </message>
     <message>
         <source>%1 go with %2</source>
         <extracomment>%1: the names of options, %2: the option they need, as in &quot;--number BIRTH&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا تُستخدم الخيارات %1 إلا مع %2</translation>
     </message>
     <message>
         <source>the birth date %1 is not a date of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ الميلاد %1 ليس تاريخًا بالصيغة YYYY-MM-DD</translation>
     </message>
     <message>
         <source>the birth year %1 is not one of the window&apos;s years, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>سنة الميلاد %1 ليست من سنوات النافذة، من %2 إلى %3</translation>
     </message>
     <message>
         <source>the month %1 is not a month of the form YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>الشهر %1 ليس شهرًا بالصيغة YYYY-MM</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins two names in a list of options: &quot;--number, --month&quot;; the last two are joined as &quot;%1 or %2&quot; or &quot;%1 and %2&quot; say.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، %2</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض هذه المساعدة والخروج</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض الإصدار والخروج</translation>
     </message>
     <message>
         <source>%1 needs a birth date, YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلّب الخيار %1 تاريخ ميلاد بالصيغة YYYY-MM-DD</translation>
     </message>
     <message>
         <source>print the number and the reading that the window shows for the
 birth date BIRTH (YYYY-MM-DD, a year from 1900 to 2050), this month</source>
         <extracomment>Lines of at most about 64 characters; BIRTH and YYYY-MM-DD stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>طباعة الرقم والقراءة اللذين تعرضهما النافذة هذا الشهر
+لتاريخ الميلاد BIRTH (بالصيغة YYYY-MM-DD، والسنة من 1900 إلى 2050)</translation>
     </message>
     <message>
         <source>%1 needs a month, YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلّب الخيار %1 شهرًا بالصيغة YYYY-MM</translation>
     </message>
     <message>
         <source>for that month instead of this one</source>
-        <translation type="unfinished"></translation>
+        <translation>لذلك الشهر بدلًا من الشهر الحالي</translation>
     </message>
     <message>
         <source>show, after the reading, how the number is worked out</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض طريقة حساب الرقم بعد القراءة</translation>
     </message>
     <message>
         <source>print one JSON object instead, with the fields birth, month,
@@ -103,58 +106,62 @@ number, reading, text and steps; each step has step, input,
 digitSum, stages and output (birthMonth: step, input, output;
 total: terms too)</source>
         <extracomment>Lines of at most about 64 characters; the field names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>طباعة كائن JSON واحد بدلًا من ذلك، بالحقول birth، month،
+number، reading، text و steps؛ وفي كل خطوة step، input،
+digitSum، stages و output (ولـ birthMonth: step، input، output؛
+ولـ total: هذه كلها و terms)</translation>
     </message>
     <message>
         <source>%1, then %2</source>
         <extracomment>Joins two steps of a sum: &quot;2 + 0 + 2 + 6 = 10, then 1 + 0 = 1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، ثم %2</translation>
     </message>
     <message>
         <source>How the number is worked out:</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة حساب الرقم:</translation>
     </message>
     <message>
         <source>the birth day %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يوم الميلاد %1: %2</translation>
     </message>
     <message>
         <source>the birth month %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>شهر الميلاد %1: %2</translation>
     </message>
     <message>
         <source>the month %1 %2: %1 is %3, %4</source>
         <extracomment>%1: the month&apos;s name, %2: its year, %3: its number in the year, %4: how that is reduced.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الشهر %1 %2: %1 هو الشهر %3، %4</translation>
     </message>
     <message>
         <source>the month %1 %2: %1 is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>الشهر %1 %2: %1 هو الشهر %3</translation>
     </message>
     <message>
         <source>the year %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>السنة %1: %2</translation>
     </message>
     <message>
         <source>the total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموع: %1</translation>
     </message>
     <message>
         <source>The birth year and the names do not enter the number.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تدخل سنة الميلاد ولا الأسماء في حساب الرقم.</translation>
     </message>
     <message>
         <source>no display found (set DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على شاشة عرض (اضبط DISPLAY أو WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>Without an option the program opens its window;
 it needs a graphical display (X11 or Wayland).</source>
-        <translation type="unfinished"></translation>
+        <translation>من دون خيار يفتح البرنامج نافذته؛
+وهو يحتاج إلى شاشة عرض رسومية (X11 أو Wayland).</translation>
     </message>
     <message>
         <source>Without an option the program opens its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>من دون خيار يفتح البرنامج نافذته.</translation>
     </message>
 </context>
 <context>

@@ -6,96 +6,100 @@
     <message>
         <source>Usage: %1 [OPTION]</source>
         <extracomment>OPTION stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ব্যবহার: %1 [OPTION]</translation>
     </message>
     <message>
         <source>Works out your Varodara Zevaz Adavuv from your birth date and shows its reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার জন্মতারিখ থেকে আপনার Varodara Zevaz Adavuv হিসাব করে এবং তার ফলাফল দেখায়।</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The last two in a list of options: &quot;--number, --month, --explain or --json&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 বা %2</translation>
     </message>
     <message>
         <source>A refused date, month or option is named on standard error, with exit status 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রত্যাখ্যাত তারিখ, মাস বা অপশনের নাম স্ট্যান্ডার্ড এররে জানানো হয়,
+আর এক্সিট স্ট্যাটাস হয় 2।</translation>
     </message>
     <message>
         <source>With %1, an argument that is none of the options
 above is refused too; without them, other arguments are ignored (a desktop launcher
 may pass a field code).</source>
         <extracomment>%1: the names of the calculation&apos;s options. Lines of at most about 85 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 দিলে, ওপরের কোনো অপশন নয় এমন আর্গুমেন্টও
+প্রত্যাখ্যাত হয়; এগুলো ছাড়া অন্য আর্গুমেন্ট উপেক্ষা করা হয় (ডেস্কটপ লঞ্চার
+কোনো ফিল্ড কোড পাঠাতে পারে)।</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>অজানা অপশন %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>অপ্রত্যাশিত আর্গুমেন্ট %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 দুবার দেওয়া হয়েছে</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two in a list of options: &quot;--month, --explain and --json&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ও %2</translation>
     </message>
     <message>
         <source>%1 go with %2</source>
         <extracomment>%1: the names of options, %2: the option they need, as in &quot;--number BIRTH&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 শুধু %2 দিলে তবেই ব্যবহার করা যায়</translation>
     </message>
     <message>
         <source>the birth date %1 is not a date of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>জন্মতারিখ %1 YYYY-MM-DD আকারের কোনো তারিখ নয়</translation>
     </message>
     <message>
         <source>the birth year %1 is not one of the window&apos;s years, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>জন্মসাল %1 উইন্ডোর সালগুলোর (%2 থেকে %3) মধ্যে নেই</translation>
     </message>
     <message>
         <source>the month %1 is not a month of the form YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>মাস %1 YYYY-MM আকারের কোনো মাস নয়</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins two names in a list of options: &quot;--number, --month&quot;; the last two are joined as &quot;%1 or %2&quot; or &quot;%1 and %2&quot; say.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>এই সহায়তা দেখিয়ে প্রস্থান</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>সংস্করণ দেখিয়ে প্রস্থান</translation>
     </message>
     <message>
         <source>%1 needs a birth date, YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-এর জন্য একটি জন্মতারিখ দরকার, YYYY-MM-DD</translation>
     </message>
     <message>
         <source>print the number and the reading that the window shows for the
 birth date BIRTH (YYYY-MM-DD, a year from 1900 to 2050), this month</source>
         <extracomment>Lines of at most about 64 characters; BIRTH and YYYY-MM-DD stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>উইন্ডো এই মাসে জন্মতারিখ BIRTH (YYYY-MM-DD, 1900 থেকে 2050-এর
+মধ্যে কোনো সাল) অনুযায়ী যে সংখ্যা ও ফলাফল দেখায়, তা প্রিন্ট করা</translation>
     </message>
     <message>
         <source>%1 needs a month, YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-এর জন্য একটি মাস দরকার, YYYY-MM</translation>
     </message>
     <message>
         <source>for that month instead of this one</source>
-        <translation type="unfinished"></translation>
+        <translation>এই মাসের বদলে সেই মাসের জন্য</translation>
     </message>
     <message>
         <source>show, after the reading, how the number is worked out</source>
-        <translation type="unfinished"></translation>
+        <translation>ফলাফলের পরে সংখ্যাটি কীভাবে হিসাব করা হয় তা দেখানো</translation>
     </message>
     <message>
         <source>print one JSON object instead, with the fields birth, month,
@@ -103,58 +107,62 @@ number, reading, text and steps; each step has step, input,
 digitSum, stages and output (birthMonth: step, input, output;
 total: terms too)</source>
         <extracomment>Lines of at most about 64 characters; the field names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>এর বদলে একটি JSON অবজেক্ট প্রিন্ট করা, যাতে birth, month,
+number, reading, text ও steps ফিল্ড থাকে; প্রতিটি ধাপে step, input,
+digitSum, stages ও output থাকে (birthMonth: step, input, output;
+total: এগুলোর সঙ্গে terms)</translation>
     </message>
     <message>
         <source>%1, then %2</source>
         <extracomment>Joins two steps of a sum: &quot;2 + 0 + 2 + 6 = 10, then 1 + 0 = 1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, তারপর %2</translation>
     </message>
     <message>
         <source>How the number is worked out:</source>
-        <translation type="unfinished"></translation>
+        <translation>সংখ্যাটি যেভাবে হিসাব করা হয়:</translation>
     </message>
     <message>
         <source>the birth day %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>জন্মের দিন %1: %2</translation>
     </message>
     <message>
         <source>the birth month %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>জন্মমাস %1: %2</translation>
     </message>
     <message>
         <source>the month %1 %2: %1 is %3, %4</source>
         <extracomment>%1: the month&apos;s name, %2: its year, %3: its number in the year, %4: how that is reduced.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>মাস %1 %2: %1 হলো %3, %4</translation>
     </message>
     <message>
         <source>the month %1 %2: %1 is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>মাস %1 %2: %1 হলো %3</translation>
     </message>
     <message>
         <source>the year %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>সাল %1: %2</translation>
     </message>
     <message>
         <source>the total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>মোট: %1</translation>
     </message>
     <message>
         <source>The birth year and the names do not enter the number.</source>
-        <translation type="unfinished"></translation>
+        <translation>জন্মসাল ও নামগুলো সংখ্যাটিতে ধরা হয় না।</translation>
     </message>
     <message>
         <source>no display found (set DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো ডিসপ্লে পাওয়া যায়নি (DISPLAY বা WAYLAND_DISPLAY সেট করুন)</translation>
     </message>
     <message>
         <source>Without an option the program opens its window;
 it needs a graphical display (X11 or Wayland).</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো অপশন ছাড়া প্রোগ্রামটি তার উইন্ডো খোলে;
+এর জন্য একটি গ্রাফিক্যাল ডিসপ্লে (X11 বা Wayland) দরকার।</translation>
     </message>
     <message>
         <source>Without an option the program opens its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো অপশন ছাড়া প্রোগ্রামটি তার উইন্ডো খোলে।</translation>
     </message>
 </context>
 <context>

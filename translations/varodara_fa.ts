@@ -6,96 +6,100 @@
     <message>
         <source>Usage: %1 [OPTION]</source>
         <extracomment>OPTION stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>استفاده: %1 [OPTION]</translation>
     </message>
     <message>
         <source>Works out your Varodara Zevaz Adavuv from your birth date and shows its reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد Varodara Zevaz Adavuv شما را از تاریخ تولدتان حساب می‌کند و پیش‌بینی آن را نشان می‌دهد.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The last two in a list of options: &quot;--number, --month, --explain or --json&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 یا %2</translation>
     </message>
     <message>
         <source>A refused date, month or option is named on standard error, with exit status 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>تاریخ، ماه یا گزینه‌ای که پذیرفته نشود، در خروجی خطای استاندارد ذکر می‌شود
+و برنامه با وضعیت خروج 2 پایان می‌یابد.</translation>
     </message>
     <message>
         <source>With %1, an argument that is none of the options
 above is refused too; without them, other arguments are ignored (a desktop launcher
 may pass a field code).</source>
         <extracomment>%1: the names of the calculation&apos;s options. Lines of at most about 85 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>با %1، آرگومانی هم که هیچ‌یک از گزینه‌های بالا نباشد
+پذیرفته نمی‌شود؛ بدون آن‌ها آرگومان‌های دیگر نادیده گرفته می‌شوند (ممکن است
+راه‌انداز میزکار یک کد فیلد بفرستد).</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>گزینهٔ ناشناخته %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>آرگومان غیرمنتظره %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 دو بار داده شده است</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two in a list of options: &quot;--month, --explain and --json&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 و %2</translation>
     </message>
     <message>
         <source>%1 go with %2</source>
         <extracomment>%1: the names of options, %2: the option they need, as in &quot;--number BIRTH&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 فقط همراه با %2 به کار می‌روند</translation>
     </message>
     <message>
         <source>the birth date %1 is not a date of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>تاریخ تولد %1 تاریخی به شکل YYYY-MM-DD نیست</translation>
     </message>
     <message>
         <source>the birth year %1 is not one of the window&apos;s years, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>سال تولد %1 جزو سال‌های پنجره (%2 تا %3) نیست</translation>
     </message>
     <message>
         <source>the month %1 is not a month of the form YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>ماه %1 ماهی به شکل YYYY-MM نیست</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins two names in a list of options: &quot;--number, --month&quot;; the last two are joined as &quot;%1 or %2&quot; or &quot;%1 and %2&quot; say.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، %2</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>نمایش این راهنما و خروج</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>نمایش نسخه و خروج</translation>
     </message>
     <message>
         <source>%1 needs a birth date, YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 به یک تاریخ تولد به شکل YYYY-MM-DD نیاز دارد</translation>
     </message>
     <message>
         <source>print the number and the reading that the window shows for the
 birth date BIRTH (YYYY-MM-DD, a year from 1900 to 2050), this month</source>
         <extracomment>Lines of at most about 64 characters; BIRTH and YYYY-MM-DD stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>چاپ عدد و پیش‌بینی‌ای که پنجره برای تاریخ تولد BIRTH
+(YYYY-MM-DD، سالی از 1900 تا 2050) در این ماه نشان می‌دهد</translation>
     </message>
     <message>
         <source>%1 needs a month, YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 به یک ماه به شکل YYYY-MM نیاز دارد</translation>
     </message>
     <message>
         <source>for that month instead of this one</source>
-        <translation type="unfinished"></translation>
+        <translation>برای آن ماه به جای ماه جاری</translation>
     </message>
     <message>
         <source>show, after the reading, how the number is worked out</source>
-        <translation type="unfinished"></translation>
+        <translation>نمایش چگونگی محاسبهٔ عدد، پس از پیش‌بینی</translation>
     </message>
     <message>
         <source>print one JSON object instead, with the fields birth, month,
@@ -103,58 +107,62 @@ number, reading, text and steps; each step has step, input,
 digitSum, stages and output (birthMonth: step, input, output;
 total: terms too)</source>
         <extracomment>Lines of at most about 64 characters; the field names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>به جای آن، چاپ یک شیء JSON با فیلدهای birth، month، number،
+reading، text و steps؛ هر گام دارای step، input، digitSum،
+stages و output است (birthMonth: step، input، output؛
+total: افزون بر این‌ها terms)</translation>
     </message>
     <message>
         <source>%1, then %2</source>
         <extracomment>Joins two steps of a sum: &quot;2 + 0 + 2 + 6 = 10, then 1 + 0 = 1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، سپس %2</translation>
     </message>
     <message>
         <source>How the number is worked out:</source>
-        <translation type="unfinished"></translation>
+        <translation>چگونگی محاسبهٔ عدد:</translation>
     </message>
     <message>
         <source>the birth day %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>روز تولد %1: %2</translation>
     </message>
     <message>
         <source>the birth month %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ماه تولد %1: %2</translation>
     </message>
     <message>
         <source>the month %1 %2: %1 is %3, %4</source>
         <extracomment>%1: the month&apos;s name, %2: its year, %3: its number in the year, %4: how that is reduced.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ماه %1 %2: %1 ماه %3 سال است، %4</translation>
     </message>
     <message>
         <source>the month %1 %2: %1 is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ماه %1 %2: %1 ماه %3 سال است</translation>
     </message>
     <message>
         <source>the year %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>سال %1: %2</translation>
     </message>
     <message>
         <source>the total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>مجموع: %1</translation>
     </message>
     <message>
         <source>The birth year and the names do not enter the number.</source>
-        <translation type="unfinished"></translation>
+        <translation>سال تولد و نام‌ها در عدد نقشی ندارند.</translation>
     </message>
     <message>
         <source>no display found (set DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation type="unfinished"></translation>
+        <translation>هیچ نمایشگری پیدا نشد (DISPLAY یا WAYLAND_DISPLAY را تنظیم کنید)</translation>
     </message>
     <message>
         <source>Without an option the program opens its window;
 it needs a graphical display (X11 or Wayland).</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون گزینه، برنامه پنجرهٔ خود را باز می‌کند؛
+برای این کار به یک نمایشگر گرافیکی (X11 یا Wayland) نیاز دارد.</translation>
     </message>
     <message>
         <source>Without an option the program opens its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون گزینه، برنامه پنجرهٔ خود را باز می‌کند.</translation>
     </message>
 </context>
 <context>

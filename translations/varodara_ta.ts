@@ -6,96 +6,101 @@
     <message>
         <source>Usage: %1 [OPTION]</source>
         <extracomment>OPTION stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>பயன்பாடு: %1 [OPTION]</translation>
     </message>
     <message>
         <source>Works out your Varodara Zevaz Adavuv from your birth date and shows its reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>நீங்கள் பிறந்த தேதியிலிருந்து உங்கள் Varodara Zevaz Adavuv-ஐக் கணக்கிட்டு,
+அதன் பலனைக் காட்டுகிறது.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>The last two in a list of options: &quot;--number, --month, --explain or --json&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 அல்லது %2</translation>
     </message>
     <message>
         <source>A refused date, month or option is named on standard error, with exit status 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ஏற்கப்படாத தேதி, மாதம் அல்லது விருப்பத்தின் பெயர் நிலையான பிழை
+வெளியீட்டில் காட்டப்படும்; வெளியேறும் நிலைக் குறியீடு 2.</translation>
     </message>
     <message>
         <source>With %1, an argument that is none of the options
 above is refused too; without them, other arguments are ignored (a desktop launcher
 may pass a field code).</source>
         <extracomment>%1: the names of the calculation&apos;s options. Lines of at most about 85 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 கொடுத்தால், மேலே உள்ள விருப்பங்கள் எதுவும் அல்லாத
+அளவுருவும் ஏற்கப்படாது; அவை இல்லாவிட்டால் மற்ற அளவுருக்கள்
+புறக்கணிக்கப்படும் (டெஸ்க்டாப் துவக்கி ஒரு புலக் குறியீட்டை அனுப்பக்கூடும்).</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>தெரியாத விருப்பம் %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>எதிர்பாராத அளவுரு %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 இரண்டு முறை கொடுக்கப்பட்டுள்ளது</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two in a list of options: &quot;--month, --explain and --json&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 மற்றும் %2</translation>
     </message>
     <message>
         <source>%1 go with %2</source>
         <extracomment>%1: the names of options, %2: the option they need, as in &quot;--number BIRTH&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ஆகியவை %2 உடன் மட்டுமே பயன்படும்</translation>
     </message>
     <message>
         <source>the birth date %1 is not a date of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>பிறந்த தேதி %1 என்பது YYYY-MM-DD வடிவிலான தேதி அல்ல</translation>
     </message>
     <message>
         <source>the birth year %1 is not one of the window&apos;s years, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>பிறந்த ஆண்டு %1 சாளரத்தின் ஆண்டுகளில் (%2 முதல் %3 வரை) இல்லை</translation>
     </message>
     <message>
         <source>the month %1 is not a month of the form YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>மாதம் %1 என்பது YYYY-MM வடிவிலான மாதம் அல்ல</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins two names in a list of options: &quot;--number, --month&quot;; the last two are joined as &quot;%1 or %2&quot; or &quot;%1 and %2&quot; say.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>இந்த உதவியைக் காட்டி வெளியேறு</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>பதிப்பைக் காட்டி வெளியேறு</translation>
     </message>
     <message>
         <source>%1 needs a birth date, YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-க்கு ஒரு பிறந்த தேதி தேவை, YYYY-MM-DD</translation>
     </message>
     <message>
         <source>print the number and the reading that the window shows for the
 birth date BIRTH (YYYY-MM-DD, a year from 1900 to 2050), this month</source>
         <extracomment>Lines of at most about 64 characters; BIRTH and YYYY-MM-DD stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BIRTH என்ற பிறந்த தேதிக்கு (YYYY-MM-DD, ஆண்டு 1900 முதல் 2050 வரை)
+இந்த மாதம் சாளரம் காட்டும் எண்ணையும் பலனையும் அச்சிடு</translation>
     </message>
     <message>
         <source>%1 needs a month, YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-க்கு ஒரு மாதம் தேவை, YYYY-MM</translation>
     </message>
     <message>
         <source>for that month instead of this one</source>
-        <translation type="unfinished"></translation>
+        <translation>இந்த மாதத்துக்குப் பதிலாக அந்த மாதத்துக்கு</translation>
     </message>
     <message>
         <source>show, after the reading, how the number is worked out</source>
-        <translation type="unfinished"></translation>
+        <translation>பலனுக்குப் பிறகு, எண் எவ்வாறு கணக்கிடப்படுகிறது என்பதைக் காட்டு</translation>
     </message>
     <message>
         <source>print one JSON object instead, with the fields birth, month,
@@ -103,58 +108,62 @@ number, reading, text and steps; each step has step, input,
 digitSum, stages and output (birthMonth: step, input, output;
 total: terms too)</source>
         <extracomment>Lines of at most about 64 characters; the field names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>அதற்குப் பதிலாக ஒரு JSON பொருளை அச்சிடு; அதன் புலங்கள் birth,
+month, number, reading, text, steps; ஒவ்வொரு படியிலும் step,
+input, digitSum, stages, output உண்டு (birthMonth: step, input,
+output; total: இவற்றுடன் terms)</translation>
     </message>
     <message>
         <source>%1, then %2</source>
         <extracomment>Joins two steps of a sum: &quot;2 + 0 + 2 + 6 = 10, then 1 + 0 = 1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, பிறகு %2</translation>
     </message>
     <message>
         <source>How the number is worked out:</source>
-        <translation type="unfinished"></translation>
+        <translation>எண் கணக்கிடப்படும் விதம்:</translation>
     </message>
     <message>
         <source>the birth day %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>பிறந்த நாள் %1: %2</translation>
     </message>
     <message>
         <source>the birth month %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>பிறந்த மாதம் %1: %2</translation>
     </message>
     <message>
         <source>the month %1 %2: %1 is %3, %4</source>
         <extracomment>%1: the month&apos;s name, %2: its year, %3: its number in the year, %4: how that is reduced.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>மாதம் %1 %2: %1 என்பது %3, %4</translation>
     </message>
     <message>
         <source>the month %1 %2: %1 is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>மாதம் %1 %2: %1 என்பது %3</translation>
     </message>
     <message>
         <source>the year %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆண்டு %1: %2</translation>
     </message>
     <message>
         <source>the total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>மொத்தம்: %1</translation>
     </message>
     <message>
         <source>The birth year and the names do not enter the number.</source>
-        <translation type="unfinished"></translation>
+        <translation>பிறந்த ஆண்டும் பெயர்களும் எண்ணில் சேர்வதில்லை.</translation>
     </message>
     <message>
         <source>no display found (set DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation type="unfinished"></translation>
+        <translation>டிஸ்ப்ளே எதுவும் கிடைக்கவில்லை (DISPLAY அல்லது WAYLAND_DISPLAY மாறியை அமையுங்கள்)</translation>
     </message>
     <message>
         <source>Without an option the program opens its window;
 it needs a graphical display (X11 or Wayland).</source>
-        <translation type="unfinished"></translation>
+        <translation>விருப்பம் எதுவும் இல்லாமல், நிரல் தன் சாளரத்தைத் திறக்கும்;
+அதற்கு ஒரு வரைகலை டிஸ்ப்ளே (X11 அல்லது Wayland) தேவை.</translation>
     </message>
     <message>
         <source>Without an option the program opens its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>விருப்பம் எதுவும் இல்லாமல், நிரல் தன் சாளரத்தைத் திறக்கும்.</translation>
     </message>
 </context>
 <context>
