@@ -19,7 +19,7 @@
     </message>
     <message>
         <source>A refused date, month or option is named on standard error, with exit status 2.</source>
-        <translation>يُذكر التاريخ أو الشهر أو الخيار المرفوض في مخرج الخطأ القياسي، مع حالة الخروج 2.</translation>
+        <translation>يُذكر التاريخ أو الشهر أو الخيار المرفوض في مخرج الخطأ القياسي، وتكون حالة الخروج 2.</translation>
     </message>
     <message>
         <source>With %1, an argument that is none of the options
@@ -108,8 +108,8 @@ total: terms too)</source>
         <extracomment>Lines of at most about 64 characters; the field names stay as they are.</extracomment>
         <translation>طباعة كائن JSON واحد بدلًا من ذلك، بالحقول birth، month،
 number، reading، text و steps؛ وفي كل خطوة step، input،
-digitSum، stages و output (ولـ birthMonth: step، input، output؛
-ولـ total: هذه كلها و terms)</translation>
+digitSum، stages و output (في birthMonth: step، input، output؛
+وفي total: كل ذلك مع terms)</translation>
     </message>
     <message>
         <source>%1, then %2</source>

@@ -27,7 +27,7 @@
 above is refused too; without them, other arguments are ignored (a desktop launcher
 may pass a field code).</source>
         <extracomment>%1: the names of the calculation&apos;s options. Lines of at most about 85 characters.</extracomment>
-        <translation>%1 के साथ, ऊपर दिए विकल्पों से अलग कोई भी आर्ग्युमेंट
+        <translation>%1 के साथ, ऊपर दिए विकल्पों के अलावा कोई और आर्ग्युमेंट
 भी अस्वीकार होता है; इनके बिना बाकी आर्ग्युमेंट अनदेखे किए जाते हैं (डेस्कटॉप लॉन्चर
 कोई फ़ील्ड कोड दे सकता है)।</translation>
     </message>
@@ -109,8 +109,8 @@ total: terms too)</source>
         <extracomment>Lines of at most about 64 characters; the field names stay as they are.</extracomment>
         <translation>इसके बजाय एक JSON ऑब्जेक्ट छापें, जिसमें फ़ील्ड birth, month,
 number, reading, text और steps हों; हर चरण में step, input,
-digitSum, stages और output होते हैं (birthMonth: step, input, output;
-total: साथ में terms भी)</translation>
+digitSum, stages और output होते हैं (birthMonth: step,
+input, output; total: साथ में terms भी)</translation>
     </message>
     <message>
         <source>%1, then %2</source>

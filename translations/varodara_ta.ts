@@ -28,9 +28,10 @@
 above is refused too; without them, other arguments are ignored (a desktop launcher
 may pass a field code).</source>
         <extracomment>%1: the names of the calculation&apos;s options. Lines of at most about 85 characters.</extracomment>
-        <translation>%1 கொடுத்தால், மேலே உள்ள விருப்பங்கள் எதுவும் அல்லாத
-அளவுருவும் ஏற்கப்படாது; அவை இல்லாவிட்டால் மற்ற அளவுருக்கள்
-புறக்கணிக்கப்படும் (டெஸ்க்டாப் துவக்கி ஒரு புலக் குறியீட்டை அனுப்பக்கூடும்).</translation>
+        <translation>%1 கொடுத்தால், மேலே உள்ள
+விருப்பங்கள் எதுவும் அல்லாத அளவுருவும் ஏற்கப்படாது; அவை இல்லாவிட்டால்
+மற்ற அளவுருக்கள் புறக்கணிக்கப்படும் (டெஸ்க்டாப் துவக்கி ஒரு புலக்
+குறியீட்டை அனுப்பக்கூடும்).</translation>
     </message>
     <message>
         <source>unknown option %1</source>
@@ -87,8 +88,9 @@ may pass a field code).</source>
         <source>print the number and the reading that the window shows for the
 birth date BIRTH (YYYY-MM-DD, a year from 1900 to 2050), this month</source>
         <extracomment>Lines of at most about 64 characters; BIRTH and YYYY-MM-DD stay as they are.</extracomment>
-        <translation>BIRTH என்ற பிறந்த தேதிக்கு (YYYY-MM-DD, ஆண்டு 1900 முதல் 2050 வரை)
-இந்த மாதம் சாளரம் காட்டும் எண்ணையும் பலனையும் அச்சிடு</translation>
+        <translation>BIRTH என்ற பிறந்த தேதிக்கு (YYYY-MM-DD, ஆண்டு 1900
+முதல் 2050 வரை) இந்த மாதம் சாளரம் காட்டும் எண்ணையும்
+பலனையும் அச்சிடு</translation>
     </message>
     <message>
         <source>%1 needs a month, YYYY-MM</source>
