@@ -297,23 +297,23 @@ it needs a graphical display (X11 or Wayland).</source>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;تراجع</translation>
+        <translation>تراجع(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>إ&amp;عادة</translation>
+        <translation>إعادة(&amp;R)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;قص</translation>
+        <translation>قص(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;نسخ</translation>
+        <translation>نسخ(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>ل&amp;صق</translation>
+        <translation>لصق(&amp;P)</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -332,34 +332,34 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>&amp;نعم</translation>
+        <translation>نعم(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;لا</translation>
+        <translation>لا(&amp;N)</translation>
     </message>
 </context>
 <context>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;تراجع</translation>
+        <translation>تراجع(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>إ&amp;عادة</translation>
+        <translation>إعادة(&amp;R)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;قص</translation>
+        <translation>قص(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;نسخ</translation>
+        <translation>نسخ(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>ل&amp;صق</translation>
+        <translation>لصق(&amp;P)</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -444,43 +444,43 @@ it needs a graphical display (X11 or Wayland).</source>
     <name>ui::MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>التا&amp;لي</translation>
+        <translation>التالي(&amp;N)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
+        <translation>مساعدة(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation>&amp;مساعدة عبر الإنترنت</translation>
+        <translation>مساعدة عبر الإنترنت(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;زيارة موقعنا</translation>
+        <translation>زيارة موقعنا(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation>البحث عن &amp;تحديثات</translation>
+        <translation>البحث عن تحديثات(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>&amp;حول البرنامج</translation>
+        <translation>حول البرنامج(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;تبرّع</translation>
+        <translation>تبرّع(&amp;D)</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>ال&amp;ربح عبر الإنترنت</translation>
+        <translation>الربح عبر الإنترنت(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -514,7 +514,7 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>أخبر &amp;صديقًا الآن</translation>
+        <translation>أخبر صديقًا الآن(&amp;N)</translation>
     </message>
     <message>
         <source>Refer A Friend Now</source>
@@ -589,7 +589,7 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج(&amp;X)</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -646,11 +646,11 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>التا&amp;لي</translation>
+        <translation>التالي(&amp;N)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج(&amp;X)</translation>
     </message>
 </context>
 <context>
@@ -661,7 +661,7 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;رجوع</translation>
+        <translation>رجوع(&amp;B)</translation>
     </message>
 </context>
 </TS>

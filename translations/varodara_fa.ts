@@ -298,23 +298,23 @@ it needs a graphical display (X11 or Wayland).</source>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;واگرد</translation>
+        <translation>واگرد(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;ازنو</translation>
+        <translation>ازنو(&amp;R)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;برش</translation>
+        <translation>برش(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;کپی</translation>
+        <translation>کپی(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;چسباندن</translation>
+        <translation>چسباندن(&amp;P)</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -333,34 +333,34 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>&amp;بله</translation>
+        <translation>بله(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;خیر</translation>
+        <translation>خیر(&amp;N)</translation>
     </message>
 </context>
 <context>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;واگرد</translation>
+        <translation>واگرد(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;ازنو</translation>
+        <translation>ازنو(&amp;R)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;برش</translation>
+        <translation>برش(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;کپی</translation>
+        <translation>کپی(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;چسباندن</translation>
+        <translation>چسباندن(&amp;P)</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -445,43 +445,43 @@ it needs a graphical display (X11 or Wayland).</source>
     <name>ui::MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;پرونده</translation>
+        <translation>پرونده(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;بعدی</translation>
+        <translation>بعدی(&amp;N)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;راهنما</translation>
+        <translation>راهنما(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation>&amp;راهنمای آنلاین</translation>
+        <translation>راهنمای آنلاین(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>بازدید از &amp;وب‌سایت ما</translation>
+        <translation>بازدید از وب‌سایت ما(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation>&amp;بررسی به‌روزرسانی‌ها</translation>
+        <translation>بررسی به‌روزرسانی‌ها(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>&amp;دربارهٔ نرم‌افزار</translation>
+        <translation>دربارهٔ نرم‌افزار(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;کمک مالی</translation>
+        <translation>کمک مالی(&amp;D)</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>کسب &amp;درآمد آنلاین</translation>
+        <translation>کسب درآمد آنلاین(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -515,7 +515,7 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>همین حالا به &amp;دوستان معرفی کنید</translation>
+        <translation>همین حالا به دوستان معرفی کنید(&amp;N)</translation>
     </message>
     <message>
         <source>Refer A Friend Now</source>
@@ -590,7 +590,7 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج(&amp;X)</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -647,11 +647,11 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;بعدی</translation>
+        <translation>بعدی(&amp;N)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج(&amp;X)</translation>
     </message>
 </context>
 <context>
@@ -662,7 +662,7 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;بازگشت</translation>
+        <translation>بازگشت(&amp;B)</translation>
     </message>
 </context>
 </TS>

@@ -192,11 +192,11 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>தயவுசெய்து சரியான தேதி அல்லது மாதத்தை உள்ளிடுங்கள்!</translation>
+        <translation>தயவுசெய்து சரியான தேதியையோ மாதத்தையோ உள்ளிடுங்கள்!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>தயவுசெய்து சரியான தேதி அல்லது மாதத்தை உள்ளிடுங்கள்!</translation>
+        <translation>தயவுசெய்து சரியான தேதியையோ மாதத்தையோ உள்ளிடுங்கள்!</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
@@ -394,11 +394,11 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>Leave behind old problems and look at life with a fresh mind. You can look at old things in new ways. Work hard on present tasks. You can promote your ideas, business. It&apos;s even more important time for learning. Don&apos;t take up too many tasks.</source>
-        <translation>பழைய பிரச்சினைகளைப் பின்னால் விட்டுவிட்டு, புதிய மனதுடன் வாழ்க்கையைப் பாருங்கள். பழைய விஷயங்களை நீங்கள் புதிய கோணங்களில் பார்க்கலாம். இப்போதைய பணிகளில் கடினமாக உழையுங்கள். உங்கள் எண்ணங்களையும் தொழிலையும் முன்னெடுத்துச் செல்லலாம். கற்றுக்கொள்வதற்கு இது இன்னும் முக்கியமான காலம். ஒரே நேரத்தில் அதிகப் பணிகளை ஏற்றுக்கொள்ளாதீர்கள்.</translation>
+        <translation>பழைய பிரச்சினைகளைப் பின்னால் விட்டுவிட்டு, புத்துணர்வுடன் வாழ்க்கையைப் பாருங்கள். பழைய விஷயங்களை நீங்கள் புதிய கோணங்களில் பார்க்கலாம். இப்போதைய பணிகளில் கடினமாக உழையுங்கள். உங்கள் எண்ணங்களையும் தொழிலையும் முன்னெடுத்துச் செல்லலாம். கற்றுக்கொள்வதற்கு இது மிகவும் முக்கியமான காலம். ஒரே நேரத்தில் அதிகப் பணிகளை ஏற்றுக்கொள்ளாதீர்கள்.</translation>
     </message>
     <message>
         <source>This Month calls for the spirit of willingness.  It&apos;s a good time to think about your own home. Give ample love to your family. Take care about your &apos;s and family&apos;s health issues.</source>
-        <translation>இந்த மாதம் உங்களிடம் ஈடுபாட்டையும் ஒத்துழைக்கும் மனப்பான்மையையும் எதிர்பார்க்கிறது. உங்கள் சொந்த வீட்டைப் பற்றிச் சிந்திக்க இது நல்ல நேரம். குடும்பத்தினருக்கு நிறைய அன்பைக் கொடுங்கள். உங்கள் உடல்நலத்திலும் குடும்பத்தினரின் உடல்நலத்திலும் அக்கறை காட்டுங்கள்.</translation>
+        <translation>இந்த மாதம் உங்களிடம் ஈடுபாட்டையும் ஒத்துழைக்கும் மனப்பான்மையையும் எதிர்பார்க்கிறது. உங்கள் சொந்த வீட்டைப் பற்றிச் சிந்திக்க இது நல்ல நேரம். குடும்பத்தினர் மீது அன்பைப் பொழியுங்கள். உங்கள் உடல்நலத்திலும் குடும்பத்தினரின் உடல்நலத்திலும் அக்கறை காட்டுங்கள்.</translation>
     </message>
     <message>
         <source>Listen to your heart, the inner soul. Look over your plans and ideas, and examine at them closely, yet non-critically. People may misunderstand, but you need to maintain peace to sort it out with them.</source>
@@ -503,11 +503,11 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
-        <translation>இந்த மென்பொருளில் உங்கள் தளத்தின் பெயரையும் இணைப்பையும் இடுங்கள்; வருகையைப் பெருக்குங்கள். விவரம்: &quot;உதவி&quot;. இணை-பிராண்டிங் பற்றி அறிய இங்கே கிளிக் செய்யுங்கள்.</translation>
+        <translation>இந்த மென்பொருளை இணை-பிராண்ட் செய்து வருகையைப் பெருக்குங்கள்: உங்கள் தளத்தின் பெயரையும் இணைப்பையும் இங்கே இடுங்கள். விவரங்கள் &quot;உதவி&quot;யில். இணை-பிராண்டிங் பற்றி அறிய இங்கே கிளிக் செய்யுங்கள்.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>வீட்டிலிருந்தே இணையத் தொழில் தொடங்கி சம்பாதியுங்கள்: இந்த மென்பொருளை உங்கள் தளத்தின் பெயரில் பெறுங்கள். விவரங்களுக்கு இங்கே கிளிக் செய்யுங்கள்.</translation>
+        <translation>வீட்டிலிருந்தே இணையத் தொழில் தொடங்கிச் சம்பாதியுங்கள்: இந்த மென்பொருளை உங்கள் தளத்தின் பெயரில் பெறுங்கள். விவரங்களுக்கு இங்கே கிளிக் செய்யுங்கள்.</translation>
     </message>
 </context>
 <context>
@@ -542,12 +542,12 @@ it needs a graphical display (X11 or Wayland).</source>
     <message>
         <source>OV Varodara Zevaz Adavuv Software gives you an idea about the trends and influences of a month of your life. There are 9 personal months. This number is calculated by adding your Birth Day, Birth Month, Current Month and Current Year. So this software helps you in getting the current and past month&apos;s forecast.</source>
         <extracomment>The box holds about 60 characters a line, on six lines, the rights notice included.</extracomment>
-        <translation>OV Varodara Zevaz Adavuv மென்பொருள் உங்கள் வாழ்வின் ஒரு மாதத்தின் போக்கையும் தாக்கங்களையும் காட்டும். தனிப்பட்ட மாதங்கள் 9. பிறந்த நாள், மாதம், நடப்பு மாதம், ஆண்டு இவற்றின் கூட்டுத்தொகையே இந்த எண். நடப்பு, கடந்த மாதப் பலன்களை அறியலாம்.</translation>
+        <translation>OV Varodara Zevaz Adavuv மென்பொருள் உங்கள் வாழ்வின் ஒரு மாதத்தின் போக்கையும் தாக்கங்களையும் காட்டும். தனிப்பட்ட மாதங்கள் மொத்தம் 9. பிறந்த நாள், பிறந்த மாதம், நடப்பு மாதம், நடப்பு ஆண்டு ஆகியவற்றின் கூட்டுத்தொகையே இந்த எண். இதன் மூலம் நடப்பு மாத, கடந்த மாதப் பலன்களை அறியலாம்.</translation>
     </message>
     <message>
         <source>© Orvane Softwares, %1. All rights reserved.</source>
         <extracomment>%1 is the maker&apos;s main site.</extracomment>
-        <translation>© Orvane Softwares, %1. பதிப்புரிமை பெற்றது.</translation>
+        <translation>© Orvane Softwares, %1. அனைத்து உரிமைகளும் பாதுகாக்கப்பட்டவை.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -593,11 +593,11 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>மூடு(&amp;X)</translation>
+        <translation>வெளியேறு(&amp;X)</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>மூடு</translation>
+        <translation>வெளியேறு</translation>
     </message>
     <message>
         <source>Download Orvane Softwares</source>
@@ -605,7 +605,7 @@ it needs a graphical display (X11 or Wayland).</source>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.%1All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>இந்த மென்பொருள் பிடித்திருந்தால், எங்கள் மற்ற Orvane Softwares-உம் நிச்சயம் உங்களுக்குப் பிடிக்கும். ஒரே மென்பொருளில் தொடங்கிய நாங்கள், இன்று orvane softwares-இன் உலகின் மிகப்பெரிய களஞ்சியமாக வளர்ந்துள்ளோம். ஜோதிடம், உள்ளுணர்வு, டாரட், எண்கணிதம், மறைஞானம் என எல்லாத் துறைகளிலும் எங்களிடம் நிரல்கள் உண்டு; உங்கள் ஆர்வத்துக்கு ஏற்பத் தேர்ந்தெடுக்கலாம்.%1Orvane Softwares தொகுப்பின் எல்லா நிரல்களும் எளிமையானவை, பயன்படுத்த எளிதானவை; மகிழ்ச்சியும் தகவலும் தருபவை. இன்றே முயன்று பாருங்கள்; உங்கள் அனுபவத்தை நண்பர்களுடனும் குடும்பத்தினருடனும் பகிருங்கள். </translation>
+        <translation>இந்த மென்பொருள் பிடித்திருந்தால், எங்கள் மற்ற Orvane Softwares-உம் நிச்சயம் உங்களுக்குப் பிடிக்கும். ஒரே மென்பொருளில் தொடங்கிய நாங்கள், இன்று உலகின் மிகப்பெரிய orvane softwares களஞ்சியமாக வளர்ந்துள்ளோம். ஜோதிடம், உள்ளுணர்வு, டாரட், எண்கணிதம், மறைஞானம் என எல்லாத் துறைகளிலும் எங்களிடம் நிரல்கள் உண்டு; உங்கள் ஆர்வத்துக்கு ஏற்பத் தேர்ந்தெடுக்கலாம்.%1Orvane Softwares தொகுப்பின் எல்லா நிரல்களும் எளிமையானவை, பயன்படுத்த எளிதானவை; மகிழ்ச்சியும் தகவலும் தருபவை. இன்றே முயன்று பாருங்கள்; உங்கள் அனுபவத்தை நண்பர்களுடனும் குடும்பத்தினருடனும் பகிருங்கள். </translation>
     </message>
     <message>
         <source>Click Here To Visit Orvane Softwares</source>
