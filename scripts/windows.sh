@@ -22,9 +22,8 @@ VARODARA_WINDOWS_PACKAGES=(
   # the MSI, and the signatures when a certificate is given
   wixl msitools osslsigncode
   dpkg-dev ninja-build icoutils zip unzip googletest xvfb xauth xdotool xclip imagemagick
-  # the German user of the road: Wine takes the user's language from the Unix locale, and the
-  # road reads the German texts off the windows' pictures
-  locales tesseract-ocr tesseract-ocr-deu
+  # the German user of the road: Wine takes the user's language from the Unix locale
+  locales
 )
 varodara_install_packages "${VARODARA_WINDOWS_PACKAGES[@]}"
 if ! locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
