@@ -20,7 +20,7 @@ if [ "${1:-}" != "--inside-xvfb" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "${BASH_SOURCE[0]}" --inside-xvfb
 fi
 
-PROGRAM="$BUILD/src/varodara"
+PROGRAM="$BUILD/src/$(source "$BUILD/product.env" && echo "$VARODARA_PROGRAM")"
 FLOOR="$BUILD/bench/varodara_floor"
 WAIT="$BUILD/bench/varodara_startwait"
 

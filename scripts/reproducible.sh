@@ -43,8 +43,8 @@ artefacts=(
   "build/windows/$(product_fact build/windows/program VARODARA_ZIP)"
   "build/windows/$(product_fact build/windows/program VARODARA_SETUP)"
   "build/windows/$(product_fact build/windows/program VARODARA_MSI)"
-  build/release/src/varodara
-  build/windows/program/src/varodara.exe
+  "build/release/src/$(product_fact build/release VARODARA_PROGRAM)"
+  "build/windows/program/src/$(product_fact build/windows/program VARODARA_PROGRAM).exe"
 )
 differ=0
 for artefact in "${artefacts[@]}"; do

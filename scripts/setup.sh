@@ -40,13 +40,20 @@ varodara_install_packages() {
     return 0
   fi
   echo "Installing missing packages: ${missing[*]}"
-  local sudo=""
-  if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
-  fi
   export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -q
-  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+  varodara_apt_get update -q
+  varodara_apt_get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# varodara_apt_get ARGS...: apt-get as root, waiting up to ten minutes for another package
+# manager to finish instead of failing. dpkg holds its lock with fcntl, which only a probe of the
+# same kind sees.
+varodara_apt_get() {
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo python3 -c 'import fcntl, sys; fcntl.lockf(open(sys.argv[1], "a"), fcntl.LOCK_EX | fcntl.LOCK_NB)' \
+    /var/lib/dpkg/lock-frontend 2>/dev/null || echo "waiting for another package manager to finish (at most 10 min)"
+  $sudo apt-get -o DPkg::Lock::Timeout=600 "$@"
 }
 
 # varodara_build PRESET [cmake options...]: configures and builds with one of the presets of

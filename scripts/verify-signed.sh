@@ -30,8 +30,7 @@ fi
 trust=()
 [ -n "${VARODARA_VERIFY_CAFILE:-}" ] && trust=(-CAfile "$VARODARA_VERIFY_CAFILE")
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$VARODARA_ROOT/tests/windows/lib.sh"
 # The one package in FOLDER whose name matches PATTERN.
 package() {
   local found=("$1"/$2)
@@ -42,8 +41,6 @@ verifies() {
   osslsigncode verify "${trust[@]}" -in "$1" >"$work/verify.log" 2>&1 &&
     grep -q '^Signature verification: ok' "$work/verify.log"
 }
-# Every file of a folder, by its path there, in one order.
-files_of() { (cd "$1" && find . -type f | sed 's|^\./||' | LC_ALL=C sort); }
 
 zip="$(package "$signed" '*.zip')"
 setup="$(package "$signed" '*-setup.exe')"

@@ -11,20 +11,14 @@
 set -uo pipefail
 root="$1" release="$2" older="$3" older_version="$4"
 source "$5"
+source "$root/tests/windows/lib.sh"
 scratch="$(mktemp -d)"
 export WINEPREFIX="$scratch/prefix"
-run="$root/scripts/wine-run.sh"
 title="$VARODARA_TITLE"
 caption="OV Varodara Zevaz Adavuv v$VARODARA_VERSION"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 trap 'WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
-source "$root/tests/desktop/lib.sh"
 
-registry() { "$run" reg query "$@" 2>/dev/null | tr -d '\r'; }
-msiexec() { "$run" msiexec "$1" "$(winepath -w "$2" 2>/dev/null)" "${@:3}" /qn; }
-files_of() { (cd "$1" && find . -type f | sed 's|^\./||' | LC_ALL=C sort); }
+msiexec() { "$run" msiexec "$1" "$(windows_path "$2")" "${@:3}" /qn; }
 "$run" wineboot --init >/dev/null 2>&1
 user_folder="$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -1)"
 for_user=("$user_folder/AppData/Local/Programs/$title" "$user_folder/AppData/Roaming/Microsoft/Windows/Start Menu/Programs")
@@ -73,23 +67,18 @@ msiexec /i "$release/$VARODARA_MSI" || fail "the release's MSI did not install o
 installed "upgraded" "$VARODARA_VERSION" "${for_user[@]}"
 
 # The installed program, started as the shortcut starts it.
-QT_QPA_PLATFORM=windows "$run" "$(winepath -w "${for_user[0]}/$VARODARA_PROGRAM.exe" 2>/dev/null)" >/dev/null 2>&1 &
+exe="$(windows_path "${for_user[0]}/$VARODARA_PROGRAM.exe")"
+start_program
 program=$!
-if wait_for 60 eval '[ -n "$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null)" ]'; then
-  pass "the installed program shows its main window \"$caption\""
-else
+wait_for 60 has_window "$caption" && pass "the installed program shows its main window \"$caption\"" ||
   fail "the installed program showed no main window"
-fi
-"$run" wineboot --end-session >/dev/null 2>&1
-wait_for 20 eval "! kill -0 $program 2>/dev/null" || kill "$program" 2>/dev/null
+stop "$program"
 
 # The user's setting, as the program stores it, outlives the uninstall.
-python3 "$root/tests/windows/setting.py" write "$scratch/setting.reg" 0
-"$run" reg import "$(winepath -w "$scratch/setting.reg" 2>/dev/null)" >/dev/null 2>&1
+store_date 0
 msiexec /x "$release/$VARODARA_MSI" || fail "the MSI did not uninstall"
 removed "uninstalled" "${for_user[@]}"
-"$run" reg export 'HKCU\Software\varodara\Settings' "$(winepath -w "$scratch/after.reg" 2>/dev/null)" /y >/dev/null 2>&1
-python3 "$root/tests/windows/setting.py" expect "$scratch/after.reg" 0 && pass "the user's setting stays" ||
+stored_date_is 0 && pass "the user's setting stays" ||
   fail "the uninstall changed the user's setting"
 
 # For every user, as an administrator asks for it.

@@ -8,9 +8,7 @@ set -uo pipefail
 unsigned="$1/build/windows" clone="$2"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 # A throwaway certificate: a key, a self-signed certificate and their PKCS#12, under a random
 # password that no log may show (openssl reads a second line when in and out name one file).
