@@ -1,20 +1,28 @@
-# The Windows leg's system set-up: the packages it needs, the German locale of the road's German
-# user, and the source entries that let apt fetch Debian's Qt source. Sourced by scripts/windows.sh.
+# The Windows leg's system set-up: the packages it needs, the locales of the road's users, and
+# the source entries that let apt fetch Debian's Qt source. Sourced by scripts/windows.sh.
 VARODARA_WINDOWS_PACKAGES=(
   g++-mingw-w64-x86-64-posix wine wine64 nsis
   # the MSI, and the signatures when a certificate is given
   wixl msitools osslsigncode
   dpkg-dev ninja-build icoutils zip unzip googletest xvfb xauth xdotool xclip imagemagick
-  # the German user of the road: Wine takes the user's language from the Unix locale
+  # the road's users, one for each of the program's languages: Wine takes the user's language
+  # from the Unix locale
   locales
 )
+VARODARA_WINDOWS_LOCALES=(de_DE es_ES pt_BR hi_IN ar_EG fa_IR fr_FR it_IT ru_RU tr_TR id_ID vi_VN bn_IN ta_IN)
 prepare_system() {
   varodara_install_packages "${VARODARA_WINDOWS_PACKAGES[@]}"
-  locale -a 2>/dev/null | grep -qx 'de_DE.utf8' && return 0
+  # glibc lists a UTF-8 locale as de_DE.utf8, or as fa_IR where UTF-8 is its only one.
+  local present locale enable=()
+  present="$(locale -a 2>/dev/null)"
+  for locale in "${VARODARA_WINDOWS_LOCALES[@]}"; do
+    grep -qx "$locale\(\.utf8\)\?" <<<"$present" || enable+=(-e "s/^# *\($locale\(\.UTF-8\)\? UTF-8\)/\1/")
+  done
+  [ "${#enable[@]}" -eq 0 ] && return 0
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  $sudo locale-gen >/dev/null
+  $sudo sed -i "${enable[@]}" /etc/locale.gen
+  $sudo locale-gen --keep-existing >/dev/null
 }
 
 # A deb-src entry for every Debian archive apt already uses, so that apt-get source works.
