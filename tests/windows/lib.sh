@@ -27,8 +27,9 @@ stop() {
   for pid in "$@"; do ended "$pid" || kill "$pid" 2>/dev/null; done
 }
 
-# The one setting, dated DAYS_AGO as the program stores it, or compared with what is stored.
-settings_key='HKCU\Software\varodara\Settings'
+# The one setting, under the program's name (the roads source the product's facts first), dated
+# DAYS_AGO as the program stores it, or compared with what is stored.
+settings_key="HKCU\\Software\\${VARODARA_PROGRAM:-}\\Settings"
 store_date() {
   python3 "$root/tests/windows/setting.py" write "$scratch/dated.reg" "$1"
   "$run" reg import "$(windows_path "$scratch/dated.reg")" >/dev/null 2>&1
