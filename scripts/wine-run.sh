@@ -4,6 +4,8 @@
 # (VARODARA_WINEPATH), Qt's platform as QT_QPA_PLATFORM says (offscreen when unset).
 # Wine's own services inherit the output of the first program that starts them and keep it open,
 # so a pipe on it would never close: the program writes to files, printed when it has ended.
+# With VARODARA_WINE_DIRECT=1 it writes where this script does (a terminal gives it Wine's
+# console), for a prefix whose services already run.
 set -uo pipefail
 export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/varodara/wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -14,6 +16,7 @@ export WINEPATH="${VARODARA_WINEPATH:-}"
 export WINEQT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 wine="${VARODARA_WINE:-$(command -v wine64 || echo /usr/lib/wine/wine64)}"
 
+[ -n "${VARODARA_WINE_DIRECT:-}" ] && exec "$wine" "$@"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 "$wine" "$@" >"$scratch/out" 2>"$scratch/err" </dev/null

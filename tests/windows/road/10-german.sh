@@ -34,3 +34,22 @@ else
   fail "no update question"
 fi
 stop "$german"
+# On Wine's console (a terminal gives the program one) and into a pipe, the German refusal keeps
+# its "ü": the console is written in UTF-16, the pipe in UTF-8.
+refusal="$VARODARA_PROGRAM: Bitte geben Sie einen gültigen Tag oder Monat ein!"
+german_refusal() { env LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 VARODARA_WINE_DIRECT=1 timeout 60 "$@"; }
+answer="$(german_refusal script -qfec "$(printf '%q ' "$run" "$exe" --number 1990-04-31)" /dev/null |
+  tr -d '\r' | sed 's/\x1b\[[0-9;?]*[A-Za-z]//g')"
+[ "$answer" = "$refusal" ] && pass "the console showed \"$answer\"" || fail "the console showed \"$answer\""
+answer="$(german_refusal "$run" "$exe" --number 1990-04-31 2>&1 | tr -d '\r')"
+[ "$answer" = "$refusal" ] && pass "the pipe got \"$answer\"" || fail "the pipe got \"$answer\""
+# The installer's first page speaks German too; Escape cancels it before it installs anything.
+LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$run" "$(windows_path "$setup")" >/dev/null 2>&1 &
+installer=$!
+if wait_for 30 has_window "Installation von $title "; then
+  pass "the installer's first page is German"
+  keys "$(window_named "Installation von $title ")" Escape
+else
+  fail "no installer window 'Installation von $title ' for a German user"
+fi
+ended "$installer" || { fail "the installer still runs after Escape"; kill "$installer"; }
