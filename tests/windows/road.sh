@@ -2,7 +2,7 @@
 # The Windows release as a user meets it, under Wine on the X display this runs under: the
 # scenarios of road/, in their order, in one Wine prefix of their own, sharing the installed
 # program and its windows. Each names itself when it fails. With SHOTS, a picture of every
-# window at 96 and at 144 dpi goes there (road/01-pictures.sh).
+# window at 96 and at 144 dpi, and at 96 in each language, goes there (road/01-pictures.sh).
 #   road.sh SOURCE_ROOT SETUP_EXE PRODUCT_ENV [SHOTS]
 # PRODUCT_ENV: the build's product.env, the product's facts as CMake holds them.
 set -uo pipefail
@@ -14,11 +14,11 @@ export WINEPREFIX="$scratch/prefix"
 title="$VARODARA_TITLE"
 # The windows' caption as the design writes it.
 caption="OV Varodara Zevaz Adavuv v$VARODARA_VERSION"
-pictures_part="" pictures_display=""
+pictures_parts=() pictures_displays=()
 cleanup() {
-  [ -n "$pictures_part" ] && kill "$pictures_part" 2>/dev/null
-  WINEPREFIX="$scratch/pictures" wineserver -k 2>/dev/null
-  [ -n "$pictures_display" ] && kill "$pictures_display" 2>/dev/null
+  for part in "${pictures_parts[@]}"; do kill "$part" 2>/dev/null; done
+  for prefix in "$scratch"/pictures*/; do WINEPREFIX="$prefix" wineserver -k 2>/dev/null; done
+  for display in "${pictures_displays[@]}"; do kill "$display" 2>/dev/null; done
   WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null
   rm -rf "$scratch"
 }
@@ -47,11 +47,11 @@ done
 scenario=""
 
 # The pictures, taken beside the rest.
-if [ -n "$pictures_part" ]; then
-  wait "$pictures_part"
+for part in "${pictures_parts[@]}"; do
+  wait "$part"
   failures=$((failures + $?))
-  pictures_part=""
-  cat "$scratch/pictures.log"
-fi
+done
+pictures_parts=()
+cat "$scratch"/pictures*.log 2>/dev/null
 echo "windows road: $failures failed"
 exit $((failures > 0))
