@@ -1,7 +1,8 @@
 # Pictures for a person to look at, at the design's 96 dpi and at 144, and at 96 in each of the
-# program's languages: every window, walked through as a user would. Wine takes a new dpi at its next start, which restarts the prefix's
-# server and would end every program of the rest of the road: the pictures have a prefix with
-# the release installed, and a display, of their own, and are taken while the rest goes on.
+# program's languages: every window, walked through as a user would. Wine takes a new dpi at its
+# next start, which restarts the prefix's server and would end every program of the rest of the
+# road: the pictures have prefixes with the release installed, and displays, of their own, and
+# are taken while the rest goes on.
 [ -n "$shots" ] || return 0
 # at_dpi DPI: the prefix restarted at DPI.
 at_dpi() {
