@@ -115,8 +115,8 @@ void Translations::install() const
     }
     // The translator installed last is asked first: the program's own, whose texts for Qt's
     // buttons keep Arabic and Persian words whole around their access keys, then Qt's.
-    for (auto translator = m_translators.rbegin(); translator != m_translators.rend(); ++translator)
-        QCoreApplication::installTranslator(translator->get());
+    for (std::size_t i = m_translators.size(); i-- > 0;)
+        QCoreApplication::installTranslator(m_translators[i].get());
 }
 
 QString Translations::translate(const char* context, const char* sourceText) const
