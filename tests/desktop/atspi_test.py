@@ -71,6 +71,15 @@ def wait_for(seconds, probe):
     return None
 
 
+def end(process):
+    """Ends the program as a session's end would, or kills it when it outlives ten seconds."""
+    process.send_signal(signal.SIGTERM)
+    try:
+        process.wait(10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+
+
 def main_window(pid):
     desktop = pyatspi.Registry.getDesktop(0)
     for application in desktop:
@@ -187,11 +196,7 @@ def german_road(program, env):
         print("German: the update question asks with 'Ja' and 'Nein', the main window and the reading are German")
         return True
     finally:
-        process.send_signal(signal.SIGTERM)
-        try:
-            process.wait(10)
-        except subprocess.TimeoutExpired:
-            process.kill()
+        end(process)
 
 
 def arabic_road(program, env):
@@ -223,11 +228,7 @@ def arabic_road(program, env):
         print("Arabic: the main window is mirrored and its frame is not English")
         return True
     finally:
-        process.send_signal(signal.SIGTERM)
-        try:
-            process.wait(10)
-        except subprocess.TimeoutExpired:
-            process.kill()
+        end(process)
 
 
 def walk_all(accessible):
@@ -286,11 +287,7 @@ def main():
             if not lists_carry_labels(window) or not press_forum_link(window, browser_log):
                 return 1
         finally:
-            process.send_signal(signal.SIGTERM)
-            try:
-                process.wait(10)
-            except subprocess.TimeoutExpired:
-                process.kill()
+            end(process)
         return 0 if german_road(program, env) and arabic_road(program, env) else 1
 
 
